@@ -1,0 +1,8 @@
+#pragma once
+
+namespace duelmark {
+
+// Opens the program's first window.
+void OpenFirstWindow();
+
+}  // namespace duelmark

@@ -1,0 +1,73 @@
+#pragma once
+// The one shared store of the fight. Every number is a 16-bit signed integer and every flag
+// a 16-bit integer with True = -1; everything starts at 0 when the program starts.
+#include <array>
+
+#include "Int16.h"
+#include "RuntimeError.h"
+
+namespace duelmark {
+
+using rt::Int16;
+
+struct HeroRecord {
+  Int16 Health = 0;
+  Int16 MaxHealth = 0;
+  Int16 Attack = 0;
+  Int16 Defence = 0;
+  Int16 Magic = 0;
+  Int16 MagicDef = 0;
+  Int16 Alive = rt::kFalse;
+};
+
+struct EnemyRecord {
+  Int16 Health = 0;
+  Int16 MaxHealth = 0;
+  Int16 Attack = 0;
+  Int16 Suicide = 0;
+  Int16 Defence = 0;
+  Int16 MagicDef = 0;
+  Int16 Alive = rt::kFalse;
+};
+
+// Entries 0 to 5; index 0 is never used, and any index outside 0 to 5 is a subscript error.
+class EnemyTable {
+ public:
+  EnemyRecord& operator()(int index) {
+    if (index < 0 || index >= static_cast<int>(entries_.size())) rt::RaiseRuntimeError(rt::RuntimeErrorCode::SubscriptOutOfRange);
+    return entries_[static_cast<std::size_t>(index)];
+  }
+
+ private:
+  std::array<EnemyRecord, 6> entries_{};
+};
+
+struct BattleState {
+  HeroRecord Hero;
+  EnemyTable Enemies;
+  Int16 Turn = 0;
+  Int16 LastTurn = 0;
+  Int16 NumEnemies = 0;
+  Int16 EnemiesAlive = 0;
+  Int16 BattleEnded = rt::kFalse;
+  Int16 HeroTarget = 0;
+  Int16 HeroMoves = 0;
+  Int16 EnemyMoves = 0;
+  Int16 Damage = 0;
+  Int16 AttackEstimate = 0;
+  Int16 MagicEstimate = 0;
+  Int16 CureEstimate = 0;
+  Int16 BestEstimate = 0;
+  Int16 MaxEnemyDamage = 0;
+  Int16 EnemyFullHealth = 0;
+  Int16 EnemyMove = 0;
+  Int16 PickedEnemy = 0;
+};
+
+// The battle state of this run.
+inline BattleState State;
+
+// Back to the program's start values, for a fresh run in tests.
+inline void ResetBattleState() { State = BattleState{}; }
+
+}  // namespace duelmark

@@ -1,0 +1,62 @@
+#include "NumberText.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace rt {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Whether the fraction digits round the magnitude up, given whether the whole part is odd.
+bool FractionRoundsUp(std::string_view fraction, bool wholeIsOdd) {
+  if (fraction.empty() || fraction.front() < '5') return false;
+  if (fraction.front() > '5') return true;
+  for (char digit : fraction.substr(1)) {
+    if (digit != '0') return true;
+  }
+  return wholeIsOdd;  // an exact half goes to the even neighbour
+}
+
+}  // namespace
+
+NumberTextResult ParseNumber(std::string_view text, char localeDecimalSeparator) {
+  text = TrimBlanks(text);
+  bool negative = false;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+
+  // Magnitudes beyond this bound are out of range whatever follows; capping keeps it exact.
+  constexpr std::int64_t kCap = 1'000'000;
+  std::int64_t whole = 0;
+  std::size_t pos = 0;
+  while (pos < text.size() && IsDigit(text[pos])) {
+    whole = std::min<std::int64_t>(whole * 10 + (text[pos] - '0'), kCap);
+    ++pos;
+  }
+  const std::size_t wholeDigits = pos;
+
+  std::string_view fraction;
+  if (pos < text.size() && (text[pos] == '.' || text[pos] == localeDecimalSeparator)) {
+    const std::size_t start = ++pos;
+    while (pos < text.size() && IsDigit(text[pos])) ++pos;
+    fraction = text.substr(start, pos - start);
+  }
+  if (pos != text.size() || wholeDigits + fraction.size() == 0) return NumberTextError::NotANumber;
+
+  if (FractionRoundsUp(fraction, whole % 2 == 1)) ++whole;
+  const std::int64_t value = negative ? -whole : whole;
+  if (value < -32768 || value > 32767) return NumberTextError::OutOfRange;
+  return static_cast<Int16>(value);
+}
+
+}  // namespace rt

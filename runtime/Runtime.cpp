@@ -1,0 +1,191 @@
+#include "Runtime.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "TraceFormat.h"
+
+namespace rt {
+namespace {
+
+std::unique_ptr<Runtime>& CurrentSlot() {
+  static std::unique_ptr<Runtime> current;
+  return current;
+}
+
+}  // namespace
+
+Runtime::Runtime(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random)
+    : clock_(std::move(clock)), random_(std::move(random)) {}
+
+Runtime::~Runtime() = default;
+
+Runtime& Runtime::Current() {
+  auto& current = CurrentSlot();
+  if (!current) {
+    current = std::make_unique<Runtime>(std::make_unique<SteadyClock>(), std::make_unique<ClockSeededRandom>(SystemClockTicks));
+  }
+  return *current;
+}
+
+void Runtime::Install(std::unique_ptr<Runtime> runtime) { CurrentSlot() = std::move(runtime); }
+
+Window* Runtime::FindLoaded(std::string_view name) const {
+  for (const auto& window : windows_) {
+    if (window->Name() == name) return window.get();
+  }
+  return nullptr;
+}
+
+Window& Runtime::Load(std::unique_ptr<Window> window) {
+  Window& loaded = *window;
+  windows_.push_back(std::move(window));
+  Deliver(loaded, "Form_Load", [&loaded] { loaded.Form_Load(); });
+  return loaded;
+}
+
+void Runtime::Show(Window& window) {
+  if (ended_ || !window.loaded_) return;
+  Trace(window.Name() + ".Show");
+  window.visible_ = true;
+  everShown_ = true;
+  if (observer_) observer_->WindowShown(window);
+}
+
+void Runtime::Unload(Window& window) {
+  if (ended_ || !window.loaded_) return;
+  Trace(window.Name() + ".Unload");
+  Discard(window);
+  if (eventDepth_ == 0) AfterEvent();
+}
+
+void Runtime::SetWindowHeight(Window& window, double twips) {
+  if (ended_ || !window.loaded_) return;
+  window.outerHeight_ = twips;
+  if (Tracing()) Trace(window.Name() + ".Height=" + TraceValue(twips));
+  if (observer_) observer_->WindowHeightChanged(window);
+}
+
+void Runtime::End() {
+  if (ended_) return;
+  Trace("End");
+  ended_ = true;
+  while (!windows_.empty()) Discard(*windows_.front());
+  if (observer_) observer_->Ended();
+  if (eventDepth_ == 0) unloaded_.clear();
+}
+
+void Runtime::Click(Control& control) {
+  if (!control.Enabled() || !control.Visible() || !control.onClick_) return;
+  const auto handler = control.onClick_;
+  Deliver(control.Owner(), control.Name() + "_Click", handler);
+}
+
+void Runtime::UserEdit(Control& control, std::string text) {
+  if (ended_ || !control.Owner().loaded_ || !control.Enabled()) return;
+  control.SetText(std::move(text));
+}
+
+void Runtime::UserClose(Window& window) {
+  Deliver(window, {}, [&window] { window.UserClosed(); });
+}
+
+std::optional<Micros> Runtime::NextTimerDue() const {
+  const Control* earliest = EarliestDueTimer(std::numeric_limits<Micros>::max());
+  if (!earliest) return std::nullopt;
+  return earliest->due_;
+}
+
+void Runtime::FireDueTimers() {
+  const Micros now = clock_->Now();
+  while (Control* timer = EarliestDueTimer(now)) {
+    const Micros interval = Milliseconds(timer->Interval());
+    // Each tick is due one interval after the previous one, so ticks do not drift; ticks
+    // missed by a stalled program are skipped rather than fired in a burst.
+    Micros next = timer->due_ + interval;
+    if (next <= now) next = now + interval;
+    timer->due_ = next;
+    timer->dueOrder_ = nextDueOrder_++;
+    const auto handler = timer->onTimer_;
+    Deliver(timer->Owner(), timer->Name() + "_Timer", [&handler] {
+      if (handler) handler();
+    });
+  }
+  if (observer_) observer_->TimersChanged();
+}
+
+void Runtime::PropertyWritten(Control& control, Property property) {
+  if (ended_ || !control.Owner().loaded_) return;
+  if (Tracing()) {
+    std::string value;
+    switch (property) {
+      case Property::Caption: value = TraceValue(std::string_view(control.Caption())); break;
+      case Property::Text: value = TraceValue(std::string_view(control.Text())); break;
+      case Property::Visible: value = TraceValue(control.Visible()); break;
+      case Property::Enabled: value = TraceValue(control.Enabled()); break;
+      case Property::Left: value = TraceValue(control.Left()); break;
+      case Property::Top: value = TraceValue(control.Top()); break;
+      case Property::Width: value = TraceValue(control.Width()); break;
+      case Property::Height: value = TraceValue(control.Height()); break;
+      case Property::Interval: value = TraceValue(static_cast<double>(control.Interval())); break;
+    }
+    Trace(control.Owner().Name() + "." + control.TraceName() + "." + std::string(PropertyName(property)) + "=" + value);
+  }
+  if (observer_) observer_->PropertyChanged(control, property);
+}
+
+void Runtime::TimerSwitched(Control& timer, bool freshInterval) {
+  if (timer.Enabled() && freshInterval) {
+    timer.due_ = clock_->Now() + Milliseconds(timer.Interval());
+    timer.dueOrder_ = nextDueOrder_++;
+  }
+  if (observer_) observer_->TimersChanged();
+}
+
+void Runtime::Deliver(Window& window, std::string_view handler, const std::function<void()>& body) {
+  if (ended_ || !window.loaded_) return;
+  if (!handler.empty()) Trace(window.Name() + "." + std::string(handler));
+  ++eventDepth_;
+  body();
+  --eventDepth_;
+  if (eventDepth_ == 0) AfterEvent();
+}
+
+void Runtime::AfterEvent() {
+  unloaded_.clear();
+  // The program ends when its last visible window has gone; a window loaded but never shown
+  // must not keep it alive with nothing on the screen.
+  const bool anyVisible = std::any_of(windows_.begin(), windows_.end(), [](const auto& w) { return w->Visible(); });
+  if (everShown_ && !ended_ && !anyVisible) End();
+}
+
+void Runtime::Discard(Window& window) {
+  window.loaded_ = false;
+  window.visible_ = false;
+  if (observer_) observer_->WindowUnloaded(window);
+  const auto found = std::find_if(windows_.begin(), windows_.end(), [&window](const auto& w) { return w.get() == &window; });
+  unloaded_.push_back(std::move(*found));
+  windows_.erase(found);
+  if (observer_) observer_->TimersChanged();
+}
+
+void Runtime::Trace(std::string_view what) {
+  if (Tracing()) traceSink_(TraceTime(clock_->Now()) + " " + std::string(what));
+}
+
+Control* Runtime::EarliestDueTimer(Micros by) const {
+  Control* earliest = nullptr;
+  for (const auto& window : windows_) {
+    for (const auto& control : window->Controls()) {
+      if (control->Kind() != ControlKind::Timer || !control->Enabled() || control->Interval() <= 0) continue;
+      if (control->due_ > by) continue;
+      if (!earliest || control->due_ < earliest->due_ ||
+          (control->due_ == earliest->due_ && control->dueOrder_ < earliest->dueOrder_)) {
+        earliest = control.get();
+      }
+    }
+  }
+  return earliest;
+}
+
+}  // namespace rt

@@ -1,0 +1,21 @@
+#pragma once
+// What a view of the runtime (the Qt backend) is told, so that it can draw the windows.
+namespace rt {
+
+class Control;
+class Window;
+enum class Property;
+
+class RuntimeObserver {
+ public:
+  virtual ~RuntimeObserver() = default;
+  virtual void WindowShown(Window& window) = 0;
+  virtual void WindowHeightChanged(Window& window) = 0;
+  // The window's object stays valid until the event that unloaded it has returned.
+  virtual void WindowUnloaded(Window& window) = 0;
+  virtual void PropertyChanged(Control& control, Property property) = 0;
+  virtual void TimersChanged() = 0;
+  virtual void Ended() = 0;
+};
+
+}  // namespace rt

@@ -1,0 +1,71 @@
+#pragma once
+// A window held as data: its look, its control table in stacking order (topmost first)
+// and its event procedures, which subclasses bind to their controls.
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Control.h"
+#include "ControlArray.h"
+
+namespace rt {
+
+enum class BorderStyle { FixedSingle, FixedToolWindow };
+
+struct WindowDesign {
+  std::string caption{};
+  double clientWidth = 0;  // twips
+  double clientHeight = 0;
+  std::optional<Rgb> backColor{};
+  std::optional<Rgb> foreColor{};  // text colour of controls that name none
+  BorderStyle border = BorderStyle::FixedSingle;
+  bool minButton = false;
+  bool maxButton = false;
+};
+
+class Window {
+ public:
+  Window(std::string name, WindowDesign design);
+  virtual ~Window() = default;
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  const std::string& Name() const { return name_; }
+  const WindowDesign& Look() const { return design_; }
+  const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+  Control* Find(std::string_view name, int index = 0) const;
+
+  bool Loaded() const { return loaded_; }
+  bool Visible() const { return visible_; }
+  std::optional<double> OuterHeight() const { return outerHeight_; }
+
+  void Show();
+  void Unload();
+  void SetHeight(double twips);  // the outer height, title bar and borders included
+
+  virtual void Form_Load() {}
+  // The user closed the window by its title bar.
+  virtual void UserClosed() { Unload(); }
+
+ protected:
+  Control& Add(ControlKind kind, std::string name, Design design);
+  // A control array with members 1 to N, added in the given stacking order.
+  ControlArray AddArray(ControlKind kind, const std::string& name, std::initializer_list<int> stackingOrder,
+                        const std::function<Design(int index)>& design);
+
+ private:
+  friend class Runtime;
+
+  std::string name_;
+  WindowDesign design_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  bool loaded_ = true;
+  bool visible_ = false;
+  std::optional<double> outerHeight_;
+};
+
+}  // namespace rt

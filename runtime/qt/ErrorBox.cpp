@@ -1,0 +1,21 @@
+#include "ErrorBox.h"
+
+#include <QMessageBox>
+#include <cstdio>
+
+#include "RuntimeError.h"
+
+namespace rt::qt {
+
+void InstallErrorBox() {
+  SetRuntimeErrorHandler([](RuntimeErrorCode code) {
+    const std::string title = RuntimeErrorTitle(code);
+    const std::string name = RuntimeErrorName(code);
+    std::fprintf(stderr, "%s %s\n", title.c_str(), name.c_str());
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Duelmark"),
+                    QString::fromStdString(title + "\n\n" + name), QMessageBox::Ok);
+    box.exec();
+  });
+}
+
+}  // namespace rt::qt

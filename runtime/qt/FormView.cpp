@@ -1,0 +1,135 @@
+#include "FormView.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "ButtonView.h"
+#include "FrameView.h"
+#include "ImageView.h"
+#include "LabelView.h"
+#include "ListBoxView.h"
+#include "Runtime.h"
+#include "ShapeView.h"
+#include "TextBoxView.h"
+#include "Units.h"
+
+namespace rt::qt {
+namespace {
+
+Qt::WindowFlags FlagsFor(const WindowDesign& look) {
+  Qt::WindowFlags flags = look.border == BorderStyle::FixedToolWindow ? Qt::Tool : Qt::Window;
+  flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (look.minButton) flags |= Qt::WindowMinimizeButtonHint;
+  if (look.maxButton) flags |= Qt::WindowMaximizeButtonHint;
+  return flags;
+}
+
+// Labels, pictures and shapes are drawn on their container's own surface, below every
+// child window (frames, buttons, text boxes, lists), whatever the stored order says.
+bool IsLightweight(ControlKind kind) {
+  return kind == ControlKind::Label || kind == ControlKind::Image || kind == ControlKind::Shape;
+}
+
+}  // namespace
+
+FormView::FormView(Window& window) : QWidget(nullptr, FlagsFor(window.Look())), window_(window) {
+  const WindowDesign& look = window.Look();
+  setWindowTitle(QString::fromStdString(look.caption));
+  setFixedSize(Pixels(look.clientWidth), Pixels(look.clientHeight));
+  if (look.backColor) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ToQColor(*look.backColor));
+    setPalette(colours);
+    setAutoFillBackground(true);
+  }
+  CreateViews();
+  Stack();
+  ApplyOuterHeight();
+}
+
+ControlView* FormView::ViewOf(const Control& control) const {
+  const auto found = views_.find(&control);
+  return found == views_.end() ? nullptr : found->second;
+}
+
+void FormView::Sync(Control& control, Property property) {
+  if (ControlView* view = ViewOf(control)) view->Sync(property);
+}
+
+void FormView::CreateViews() {
+  const QColor defaultText = window_.Look().foreColor ? ToQColor(*window_.Look().foreColor) : palette().color(QPalette::WindowText);
+  // Frames first, so that the controls they hold find their parent.
+  for (const bool frames : {true, false}) {
+    for (const auto& owned : window_.Controls()) {
+      Control& control = *owned;
+      if ((control.Kind() == ControlKind::Frame) != frames || control.Kind() == ControlKind::Timer) continue;
+      QWidget* parent = control.Container() ? &ViewOf(*control.Container())->Widget() : this;
+      const QFont font = ToQFont(control.Look().font, QWidget::font());
+      const QColor text = control.Look().foreColor ? ToQColor(*control.Look().foreColor) : defaultText;
+      ControlView* view = nullptr;
+      switch (control.Kind()) {
+        case ControlKind::Label: view = new LabelView(control, parent, font, text); break;
+        case ControlKind::TextBox: view = new TextBoxView(control, parent, font); break;
+        case ControlKind::ListBox: view = new ListBoxView(control, parent, font); break;
+        case ControlKind::CommandButton: view = new ButtonView(control, parent, font); break;
+        case ControlKind::Frame: view = new FrameView(control, parent, font, text); break;
+        case ControlKind::Image: view = new ImageView(control, parent); break;
+        case ControlKind::Shape: view = new ShapeView(control, parent); break;
+        case ControlKind::Timer: break;
+      }
+      view->Widget().setObjectName(QString::fromStdString(control.TraceName()));
+      views_[&control] = view;
+    }
+  }
+}
+
+void FormView::Stack() {
+  const auto& controls = window_.Controls();
+  for (const bool lightweight : {true, false}) {
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+      ControlView* view = ViewOf(**it);
+      if (view && IsLightweight((*it)->Kind()) == lightweight) view->Widget().raise();
+    }
+  }
+}
+
+void FormView::ApplyOuterHeight() {
+  const auto outer = window_.OuterHeight();
+  if (!outer) return;
+  // The outer height includes the title bar and borders, known once the window is framed.
+  const int decoration = isVisible() ? frameGeometry().height() - geometry().height() : 0;
+  setFixedHeight(std::max(1, Pixels(*outer) - decoration));
+}
+
+void FormView::CentreOnScreen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+void FormView::Dispose() {
+  disposed_ = true;
+  for (auto& [control, view] : views_) view->Detach();
+  views_.clear();
+  hide();
+  deleteLater();
+}
+
+void FormView::closeEvent(QCloseEvent* event) {
+  if (disposed_) {
+    event->accept();
+    return;
+  }
+  // Closing by the title bar is the program's decision, not the toolkit's.
+  event->ignore();
+  Runtime::Current().UserClose(window_);
+}
+
+void FormView::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  ApplyOuterHeight();
+}
+
+}  // namespace rt::qt

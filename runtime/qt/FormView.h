@@ -1,0 +1,35 @@
+#pragma once
+// The Qt side of one window: a fixed-size top-level widget holding a view of every control.
+#include <QWidget>
+#include <map>
+#include <memory>
+
+#include "ControlView.h"
+#include "Window.h"
+
+namespace rt::qt {
+
+class FormView final : public QWidget {
+ public:
+  explicit FormView(Window& window);
+  ControlView* ViewOf(const Control& control) const;
+  void Sync(Control& control, Property property);
+  void ApplyOuterHeight();
+  void CentreOnScreen();
+  // The window was unloaded: no more input reaches it, and the widget goes away.
+  void Dispose();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void CreateViews();
+  void Stack();
+
+  Window& window_;
+  std::map<const Control*, ControlView*> views_;  // owned by Qt's parent-child tree
+  bool disposed_ = false;
+};
+
+}  // namespace rt::qt

@@ -1,0 +1,28 @@
+#include "ImageView.h"
+
+#include <QPainter>
+
+namespace rt::qt {
+
+QPixmap LoadPicture(const std::string& name) {
+  return QPixmap(QStringLiteral(":/pictures/%1.xpm").arg(QString::fromStdString(name)));
+}
+
+ImageView::ImageView(Control& control, QWidget* parent)
+    : QWidget(parent), ControlView(control), picture_(LoadPicture(control.Look().picture)) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setGeometry(Geometry());
+  setVisible(control.Visible());
+}
+
+void ImageView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (control_.Look().stretch) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), picture_);
+  } else {
+    painter.drawPixmap(0, 0, picture_);
+  }
+}
+
+}  // namespace rt::qt

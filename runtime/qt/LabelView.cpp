@@ -1,0 +1,83 @@
+#include "LabelView.h"
+
+#include <QPainter>
+#include <QRegularExpression>
+
+#include "Units.h"
+
+namespace rt::qt {
+
+LabelView::LabelView(Control& control, QWidget* parent, const QFont& font, const QColor& textColor)
+    : QWidget(parent), ControlView(control), textColor_(textColor) {
+  setFont(font);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setGeometry(Geometry());
+  setVisible(control.Visible());
+}
+
+void LabelView::Sync(Property property) {
+  if (property == Property::Caption) {
+    if (control_.Look().autoSize) setGeometry(Geometry());
+    update();
+    return;
+  }
+  ControlView::Sync(property);
+}
+
+QRect LabelView::Geometry() const {
+  const QRect box = ControlView::Geometry();
+  if (!control_.Look().autoSize) return box;
+  const QFontMetricsF metrics(font());
+  const int width = qCeil(metrics.horizontalAdvance(QString::fromStdString(control_.Caption())));
+  const int height = qCeil(metrics.height());
+  switch (control_.Look().alignment) {
+    case Alignment::Left: return {box.left(), box.top(), width, height};
+    case Alignment::Right: return {box.left() + box.width() - width, box.top(), width, height};
+    case Alignment::Center: return {box.left() + (box.width() - width) / 2, box.top(), width, height};
+  }
+  return box;
+}
+
+QStringList LabelView::WrapAtBlanks(const QString& text, const QFontMetricsF& metrics, double width) {
+  static const QRegularExpression tokens(QStringLiteral("( +|[^ ]+)"));
+  QStringList lines;
+  QString line;
+  QString pendingBlanks;  // blanks seen after the line's last word, not yet placed
+  for (const auto& match : tokens.globalMatch(text)) {
+    const QString token = match.captured(0);
+    if (token.startsWith(QLatin1Char(' '))) {
+      pendingBlanks += token;
+      continue;
+    }
+    const QString candidate = line + pendingBlanks + token;
+    if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
+      lines << line;
+      line = pendingBlanks.mid(1) + token;
+    } else {
+      line = candidate;
+    }
+    pendingBlanks.clear();
+  }
+  line += pendingBlanks;
+  if (!line.isEmpty() || lines.isEmpty()) lines << line;
+  return lines;
+}
+
+void LabelView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(isEnabled() ? textColor_ : palette().color(QPalette::Disabled, QPalette::WindowText));
+  const QFontMetricsF metrics(font());
+  const QString caption = QString::fromStdString(control_.Caption());
+  const QStringList lines = control_.Look().autoSize ? QStringList{caption} : WrapAtBlanks(caption, metrics, width());
+  double y = metrics.ascent();
+  for (const QString& line : lines) {
+    const double lineWidth = metrics.horizontalAdvance(line);
+    double x = 0;
+    if (control_.Look().alignment == Alignment::Right) x = width() - lineWidth;
+    if (control_.Look().alignment == Alignment::Center) x = (width() - lineWidth) / 2;
+    painter.drawText(QPointF(x, y), line);
+    y += metrics.height();
+  }
+}
+
+}  // namespace rt::qt

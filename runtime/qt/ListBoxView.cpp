@@ -1,0 +1,29 @@
+#include "ListBoxView.h"
+
+#include "Runtime.h"
+
+namespace rt::qt {
+
+ListBoxView::ListBoxView(Control& control, QWidget* parent, const QFont& font) : QListWidget(parent), ControlView(control) {
+  setFont(font);
+  for (const auto& item : control.Look().items) addItem(QString::fromStdString(item));
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setCurrentRow(control.ListIndex());
+  setGeometry(Geometry());
+  setVisible(control.Visible());
+  connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) Runtime::Current().UserEdit(control_, item(row)->text().toStdString());
+  });
+}
+
+void ListBoxView::Sync(Property property) {
+  if (property == Property::Text) {
+    if (currentRow() != control_.ListIndex()) setCurrentRow(control_.ListIndex());
+    return;
+  }
+  ControlView::Sync(property);
+}
+
+void ListBoxView::Detach() { disconnect(this, &QListWidget::currentRowChanged, nullptr, nullptr); }
+
+}  // namespace rt::qt

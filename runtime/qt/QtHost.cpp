@@ -1,0 +1,68 @@
+#include "QtHost.h"
+
+#include <QCoreApplication>
+
+namespace rt::qt {
+
+QtHost::QtHost(Runtime& runtime) : runtime_(runtime) {
+  // One precise single-shot timer, set for the next due tick: the runtime's schedule keeps
+  // every timer on its own interval, so ticks do not drift.
+  nextTick_.setSingleShot(true);
+  nextTick_.setTimerType(Qt::PreciseTimer);
+  connect(&nextTick_, &QTimer::timeout, this, [this] { runtime_.FireDueTimers(); });
+  runtime_.SetObserver(this);
+}
+
+QtHost::~QtHost() {
+  runtime_.SetObserver(nullptr);
+  for (auto& [window, form] : forms_) delete form;
+}
+
+FormView* QtHost::ViewOf(const Window& window) const {
+  const auto found = forms_.find(&window);
+  return found == forms_.end() ? nullptr : found->second;
+}
+
+void QtHost::WindowShown(Window& window) {
+  FormView* form = ViewOf(window);
+  if (!form) {
+    form = new FormView(window);
+    forms_[&window] = form;
+    form->CentreOnScreen();
+  }
+  form->show();
+  form->raise();
+  form->activateWindow();
+}
+
+void QtHost::WindowHeightChanged(Window& window) {
+  if (FormView* form = ViewOf(window)) form->ApplyOuterHeight();
+}
+
+void QtHost::WindowUnloaded(Window& window) {
+  const auto found = forms_.find(&window);
+  if (found == forms_.end()) return;
+  found->second->Dispose();
+  forms_.erase(found);
+}
+
+void QtHost::PropertyChanged(Control& control, Property property) {
+  if (FormView* form = ViewOf(control.Owner())) form->Sync(control, property);
+}
+
+void QtHost::TimersChanged() {
+  const auto due = runtime_.NextTimerDue();
+  if (!due) {
+    nextTick_.stop();
+    return;
+  }
+  const Micros wait = *due - runtime_.GetClock().Now();
+  nextTick_.start(static_cast<int>(std::max<Micros>(0, (wait + 999) / 1000)));
+}
+
+void QtHost::Ended() {
+  nextTick_.stop();
+  QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+}  // namespace rt::qt

@@ -1,0 +1,32 @@
+#pragma once
+// Shows the runtime's windows with Qt widgets and drives its timers from Qt's event loop.
+#include <QObject>
+#include <QTimer>
+#include <map>
+
+#include "FormView.h"
+#include "Runtime.h"
+
+namespace rt::qt {
+
+class QtHost final : public QObject, public RuntimeObserver {
+ public:
+  explicit QtHost(Runtime& runtime);
+  ~QtHost() override;
+
+  FormView* ViewOf(const Window& window) const;
+
+  void WindowShown(Window& window) override;
+  void WindowHeightChanged(Window& window) override;
+  void WindowUnloaded(Window& window) override;
+  void PropertyChanged(Control& control, Property property) override;
+  void TimersChanged() override;
+  void Ended() override;
+
+ private:
+  Runtime& runtime_;
+  QTimer nextTick_;
+  std::map<const Window*, FormView*> forms_;
+};
+
+}  // namespace rt::qt

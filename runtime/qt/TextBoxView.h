@@ -1,0 +1,17 @@
+#pragma once
+// A single-line text box; what the user types is written back to the control.
+#include <QLineEdit>
+
+#include "ControlView.h"
+
+namespace rt::qt {
+
+class TextBoxView final : public QLineEdit, public ControlView {
+ public:
+  TextBoxView(Control& control, QWidget* parent, const QFont& font);
+  QWidget& Widget() override { return *this; }
+  void Sync(Property property) override;
+  void Detach() override;
+};
+
+}  // namespace rt::qt

@@ -1,0 +1,17 @@
+#include "Units.h"
+
+namespace rt::qt {
+
+QFont ToQFont(const FontSpec& spec, const QFont& defaultFont) {
+  QFont font = defaultFont;
+  if (spec.family.empty()) return font;
+  QStringList families{QString::fromStdString(spec.family)};
+  if (spec.family == "Comic Sans MS") families << QStringLiteral("Comic Neue");
+  families << defaultFont.families();
+  font.setFamilies(families);
+  font.setPointSizeF(spec.points);
+  font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+  return font;
+}
+
+}  // namespace rt::qt

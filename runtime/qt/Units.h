@@ -1,0 +1,24 @@
+#pragma once
+// Conversions from the runtime's twips, colours and fonts to Qt's.
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+#include "Control.h"
+
+namespace rt::qt {
+
+inline constexpr double kTwipsPerPixel = 15.0;
+
+inline int Pixels(double twips) { return qRound(twips / kTwipsPerPixel); }
+
+inline QRect PixelRect(double left, double top, double width, double height) {
+  return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
+}
+
+inline QColor ToQColor(Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+
+// Comic Sans MS where it is installed, else Comic Neue, else the default font.
+QFont ToQFont(const FontSpec& spec, const QFont& defaultFont);
+
+}  // namespace rt::qt

@@ -1,0 +1,66 @@
+#pragma once
+// A fresh runtime for every test: virtual time, scripted or fixed-clock randomness, run-time
+// errors raised as exceptions, an empty battle state and a captured trace.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "BattleState.h"
+#include "Runtime.h"
+#include "RuntimeError.h"
+#include "VirtualTime.h"
+
+namespace duelmark::testing {
+
+struct RuntimeErrorRaised {
+  rt::RuntimeErrorCode code;
+};
+
+// Hands out the given draws in order; re-seeding does not disturb the script.
+class ScriptedRandom final : public rt::RandomSource {
+ public:
+  void Reseed() override { ++reseeds; }
+  float Next() override {
+    if (draws.empty()) ADD_FAILURE() << "the script of random draws ran out";
+    const float r = draws.empty() ? 0.0f : draws.front();
+    if (!draws.empty()) draws.pop_front();
+    return r;
+  }
+  std::deque<float> draws;
+  int reseeds = 0;
+};
+
+class Harness : public ::testing::Test {
+ protected:
+  Harness() {
+    auto clock = std::make_unique<rt::VirtualClock>();
+    auto random = std::make_unique<ScriptedRandom>();
+    clock_ = clock.get();
+    random_ = random.get();
+    rt::Runtime::Install(std::make_unique<rt::Runtime>(std::move(clock), std::move(random)));
+    rt::Runtime::Current().SetTraceSink([this](std::string_view line) { trace_.emplace_back(line); });
+    rt::SetRuntimeErrorHandler([](rt::RuntimeErrorCode code) { throw RuntimeErrorRaised{code}; });
+    ResetBattleState();
+  }
+  ~Harness() override { rt::Runtime::Install(nullptr); }
+
+  rt::Runtime& Runtime() { return rt::Runtime::Current(); }
+  void Advance(rt::Micros duration) { rt::AdvanceBy(Runtime(), *clock_, duration); }
+  void AdvanceMs(std::int64_t ms) { Advance(rt::Milliseconds(ms)); }
+
+  // The trace lines written since the last call, without their time stamps.
+  std::vector<std::string> TakeTrace() {
+    std::vector<std::string> lines;
+    for (const auto& line : trace_) lines.push_back(line.substr(line.find(' ') + 1));
+    trace_.clear();
+    return lines;
+  }
+
+  rt::VirtualClock* clock_;
+  ScriptedRandom* random_;
+  std::vector<std::string> trace_;
+};
+
+}  // namespace duelmark::testing

@@ -1,0 +1,120 @@
+// The Qt backend on the offscreen platform: where the widgets stand and how they stack.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontMetricsF>
+
+#include "Battle.h"
+#include "FrmBattle.h"
+#include "Harness.h"
+#include "LabelView.h"
+#include "QtHost.h"
+
+namespace duelmark::testing {
+namespace {
+
+class QtBackend : public Harness {
+ protected:
+  QtBackend() : host_(Runtime()) {
+    State.NumEnemies = 3;
+    State.Hero = {.Health = 100, .MaxHealth = 100, .Alive = rt::kTrue};
+    for (int i = 1; i <= 3; ++i) State.Enemies(i) = {.Health = 20, .MaxHealth = 20, .Alive = rt::kTrue};
+    frmBattle().Show();
+    form_ = host_.ViewOf(frmBattle());
+  }
+
+  QWidget& WidgetOf(const rt::Control& control) { return form_->ViewOf(control)->Widget(); }
+
+  // Position among the siblings, 0 for the bottom-most.
+  int StackPosition(const rt::Control& control) {
+    QWidget& widget = WidgetOf(control);
+    return static_cast<int>(widget.parentWidget()->children().indexOf(&widget));
+  }
+
+  rt::qt::QtHost host_;
+  rt::qt::FormView* form_ = nullptr;
+};
+
+TEST_F(QtBackend, TheWindowHasItsClientSizeColourAndCaption) {
+  ASSERT_NE(form_, nullptr);
+  EXPECT_EQ(form_->size(), QSize(339, 451));
+  EXPECT_EQ(form_->windowTitle(), "Kelmar: Tarrin's Adventure");
+  EXPECT_EQ(form_->palette().color(QPalette::Window), QColor(0, 255, 255));
+  EXPECT_FALSE(form_->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(form_->windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_EQ(form_->minimumSize(), form_->maximumSize());
+}
+
+TEST_F(QtBackend, ControlsStandAtTheirTwipPositionsInsideTheirContainers) {
+  FrmBattle& form = frmBattle();
+  EXPECT_EQ(WidgetOf(form.imgHero).geometry(), QRect(248, 120, 72, 105));
+  EXPECT_EQ(WidgetOf(form.imgBackground).geometry(), QRect(0, 0, 339, 337));
+  EXPECT_EQ(WidgetOf(form.cmdStart).geometry(), QRect(248, 336, 81, 105));
+  EXPECT_EQ(WidgetOf(form.lblEnemy(2)).parentWidget(), &WidgetOf(form.frmEnemies));
+  EXPECT_EQ(WidgetOf(form.lblEnemy(2)).geometry().topLeft(), QPoint(8, 32));
+  EXPECT_TRUE(WidgetOf(form.imgEnemy(3)).isVisibleTo(form_));
+  EXPECT_FALSE(WidgetOf(form.imgEnemy(4)).isVisibleTo(form_));
+
+  form.imgEnemyArrow.SetLeft(770);
+  form.imgEnemyArrow.SetTop(2820);
+  EXPECT_EQ(WidgetOf(form.imgEnemyArrow).pos(), QPoint(51, 188));
+}
+
+TEST_F(QtBackend, AutoSizeLabelsKeepTheirAnchorAsTheCaptionGrows) {
+  FrmBattle& form = frmBattle();
+  QWidget& hp = WidgetOf(form.lblEnemyHP(1));  // right-aligned: the right edge stays put
+  const int right = hp.geometry().right();
+  State.Enemies(1).Health = 32000;
+  Battle::RefreshBattlefield();
+  EXPECT_EQ(hp.geometry().right(), right);
+  EXPECT_EQ(hp.geometry().right() + 1, 77);  // just left of the "/" at 80
+  EXPECT_GT(hp.width(), 15);
+
+  QWidget& max = WidgetOf(form.lblEnemyMax(1));  // left-aligned: the left edge stays put
+  EXPECT_EQ(max.geometry().left(), 88);
+
+  form.lblInfo.SetCaption("The Hero attacked Enemy 1.");  // centred over its bar
+  QWidget& info = WidgetOf(form.lblInfo);
+  EXPECT_NEAR(info.geometry().center().x(), 2497.5 / 15, 1.0);
+  EXPECT_GT(info.width(), 100);
+}
+
+TEST_F(QtBackend, ChildWindowsLieAbovePicturesLabelsAndShapes) {
+  FrmBattle& form = frmBattle();
+  EXPECT_GT(StackPosition(form.frmEnemies), StackPosition(form.shpStats));
+  EXPECT_GT(StackPosition(form.cmdStart), StackPosition(form.lblNext));
+  EXPECT_GT(StackPosition(form.frameHero), StackPosition(form.lblSeconds));
+  EXPECT_GT(StackPosition(form.frmEnemies), StackPosition(form.frameHero));
+  EXPECT_GT(StackPosition(form.lblInfo), StackPosition(form.shpInfo));
+  EXPECT_GT(StackPosition(form.imgHeroArrow), StackPosition(form.imgHero));
+  EXPECT_GT(StackPosition(form.imgEnemy(5)), StackPosition(form.imgEnemy(1)));
+  EXPECT_GT(StackPosition(form.shpStats), StackPosition(form.imgBackground));
+  EXPECT_FALSE(WidgetOf(form.lblInfo).autoFillBackground());
+}
+
+TEST_F(QtBackend, ClosingTheWindowByItsTitleBarEndsTheProgram) {
+  form_->close();
+  EXPECT_TRUE(Runtime().Ended());
+  EXPECT_EQ(host_.ViewOf(frmBattle()), nullptr);  // a later touch does not bring it back on screen
+}
+
+TEST(LabelWrap, ALineBreaksAtTheBlankBeforeTheWordThatOverflows) {
+  QFont font;
+  font.setPixelSize(12);
+  const QFontMetricsF metrics(font);
+  const double width = metrics.horizontalAdvance("Next Move in: ") + 1;
+  EXPECT_EQ(rt::qt::LabelView::WrapAtBlanks("Next Move in:      Seconds", metrics, width),
+            (QStringList{"Next Move in:", "     Seconds"}));
+  EXPECT_EQ(rt::qt::LabelView::WrapAtBlanks("short", metrics, width), QStringList{"short"});
+  EXPECT_EQ(rt::qt::LabelView::WrapAtBlanks("", metrics, width), QStringList{""});
+  EXPECT_EQ(rt::qt::LabelView::WrapAtBlanks("a b", metrics, 1), (QStringList{"a", "b"}));
+}
+
+}  // namespace
+}  // namespace duelmark::testing
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication application(argc, argv);
+  return RUN_ALL_TESTS();
+}

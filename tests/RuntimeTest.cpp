@@ -1,0 +1,230 @@
+#include <algorithm>
+#include <numeric>
+
+#include "Harness.h"
+#include "Random.h"
+#include "TraceFormat.h"
+#include "Window.h"
+
+namespace duelmark::testing {
+namespace {
+
+// A window with two timers and a button, recording what its handlers saw.
+class Probe final : public rt::Window {
+ public:
+  static constexpr const char* kName = "frmProbe";
+  Probe()
+      : Window(kName, {.caption = "Probe", .clientWidth = 1500, .clientHeight = 1500}),
+        tmrFast(Add(rt::ControlKind::Timer, "tmrFast", {.enabled = false, .interval = 50})),
+        tmrSlow(Add(rt::ControlKind::Timer, "tmrSlow", {.enabled = false, .interval = 1000})),
+        cmdGo(Add(rt::ControlKind::CommandButton, "cmdGo", {.caption = "Go"})),
+        lblOut(Add(rt::ControlKind::Label, "lblOut", {.left = 10.5})),
+        lstPick(Add(rt::ControlKind::ListBox, "lstPick", {.text = "1", .items = {"1", "2", "3"}})),
+        arr(AddArray(rt::ControlKind::Label, "arr", {1, 2}, [](int) { return rt::Design{}; })) {
+    tmrFast.OnTimer([this] { events.push_back("fast@" + std::to_string(rt::Runtime::Current().GetClock().Now() / 1000)); onFast(); });
+    tmrSlow.OnTimer([this] { events.push_back("slow@" + std::to_string(rt::Runtime::Current().GetClock().Now() / 1000)); });
+    cmdGo.OnClick([this] { events.push_back("click"); onClick(); });
+  }
+  void Form_Load() override { ++loads; }
+
+  rt::Control& tmrFast;
+  rt::Control& tmrSlow;
+  rt::Control& cmdGo;
+  rt::Control& lblOut;
+  rt::Control& lstPick;
+  rt::ControlArray arr;
+  int loads = 0;
+  std::vector<std::string> events;
+  std::function<void()> onFast = [] {};
+  std::function<void()> onClick = [] {};
+};
+
+class Probe2 final : public rt::Window {
+ public:
+  static constexpr const char* kName = "frmOther";
+  Probe2() : Window(kName, {}) {}
+};
+
+Probe& probe() { return rt::Instance<Probe>(); }
+
+using RuntimeTest = Harness;
+
+TEST_F(RuntimeTest, FirstTouchCreatesAndLoadsOnceWithoutShowing) {
+  Probe& first = probe();
+  EXPECT_EQ(first.loads, 1);
+  EXPECT_FALSE(first.Visible());
+  EXPECT_EQ(&probe(), &first);
+  EXPECT_EQ(first.loads, 1);
+  first.Show();
+  EXPECT_TRUE(first.Visible());
+  EXPECT_EQ(TakeTrace(), (std::vector<std::string>{"frmProbe.Form_Load", "frmProbe.Show"}));
+}
+
+TEST_F(RuntimeTest, TimersTickEveryIntervalAndAFreshEnableStartsAFreshInterval) {
+  Probe& p = probe();
+  p.Show();
+  AdvanceMs(30);
+  p.tmrFast.SetEnabled(true);  // at 30 ms: first tick due at 80
+  AdvanceMs(140);
+  EXPECT_EQ(p.events, (std::vector<std::string>{"fast@80", "fast@130"}));
+  p.tmrFast.SetEnabled(true);  // already on: the schedule stays
+  AdvanceMs(10);
+  EXPECT_EQ(p.events.back(), "fast@180");
+  p.tmrFast.SetEnabled(false);
+  p.tmrFast.SetEnabled(true);  // off and on again at 180: next tick at 230
+  AdvanceMs(60);
+  EXPECT_EQ(p.events.back(), "fast@230");
+}
+
+TEST_F(RuntimeTest, ATimerDisabledWithinItsOwnTickFiresNoMoreAndHandsOverInOrder) {
+  Probe& p = probe();
+  p.Show();
+  int ticks = 0;
+  p.onFast = [&] {
+    if (++ticks == 3) {
+      p.tmrFast.SetEnabled(false);
+      p.tmrSlow.SetEnabled(true);
+    }
+  };
+  p.tmrFast.SetEnabled(true);
+  AdvanceMs(5000);
+  EXPECT_EQ(ticks, 3);
+  EXPECT_EQ(p.events, (std::vector<std::string>{"fast@50", "fast@100", "fast@150", "slow@1150", "slow@2150",
+                                                "slow@3150", "slow@4150"}));
+}
+
+TEST_F(RuntimeTest, TicksDueAtTheSameMomentFireInTheOrderTheyWereScheduled) {
+  Probe& p = probe();
+  p.Show();
+  p.tmrSlow.SetEnabled(true);
+  p.tmrFast.SetInterval(1000);
+  p.tmrFast.SetEnabled(true);
+  AdvanceMs(2000);
+  EXPECT_EQ(p.events, (std::vector<std::string>{"slow@1000", "fast@1000", "slow@2000", "fast@2000"}));
+}
+
+TEST_F(RuntimeTest, UnloadStopsEveryEventAndTheNextTouchLoadsAFreshWindow) {
+  Probe& p = probe();
+  rt::Instance<Probe2>().Show();  // keeps the program alive
+  p.Show();
+  p.tmrFast.SetEnabled(true);
+  p.onFast = [&p] { p.Unload(); };
+  AdvanceMs(500);
+  EXPECT_EQ(Runtime().FindLoaded("frmProbe"), nullptr);
+  EXPECT_EQ(Runtime().NextTimerDue(), std::nullopt);
+  EXPECT_EQ(probe().loads, 1);
+  EXPECT_TRUE(probe().events.empty());
+  EXPECT_FALSE(Runtime().Ended());
+}
+
+TEST_F(RuntimeTest, EndClosesEverythingAndNoFurtherEventRuns) {
+  Probe& p = probe();
+  p.Show();
+  p.tmrFast.SetEnabled(true);
+  p.onClick = [] { rt::Runtime::Current().End(); };
+  Runtime().Click(p.cmdGo);
+  EXPECT_TRUE(Runtime().Ended());
+  EXPECT_TRUE(Runtime().Windows().empty());
+  EXPECT_EQ(Runtime().NextTimerDue(), std::nullopt);
+  const auto trace = TakeTrace();
+  EXPECT_EQ(trace.back(), "End");
+}
+
+TEST_F(RuntimeTest, TheProgramEndsWhenTheLastVisibleWindowCloses) {
+  Probe& p = probe();
+  rt::Instance<Probe2>();  // loaded, never shown: must not keep the program alive
+  p.Show();
+  EXPECT_FALSE(Runtime().Ended());
+  Runtime().UserClose(p);
+  EXPECT_TRUE(Runtime().Ended());
+}
+
+TEST_F(RuntimeTest, ClicksReachOnlyEnabledVisibleControls) {
+  Probe& p = probe();
+  p.Show();
+  p.cmdGo.SetEnabled(false);
+  Runtime().Click(p.cmdGo);
+  p.cmdGo.SetEnabled(true);
+  p.cmdGo.SetVisible(false);
+  Runtime().Click(p.cmdGo);
+  EXPECT_TRUE(p.events.empty());
+  p.cmdGo.SetVisible(true);
+  Runtime().Click(p.cmdGo);
+  EXPECT_EQ(p.events, std::vector<std::string>{"click"});
+}
+
+TEST_F(RuntimeTest, ControlArraysHaveMembersOneToNOnly) {
+  Probe& p = probe();
+  EXPECT_EQ(p.arr(1).TraceName(), "arr(1)");
+  EXPECT_EQ(p.arr(2).TraceName(), "arr(2)");
+  for (int index : {0, 3, -1}) {
+    try {
+      p.arr(index);
+      ADD_FAILURE() << "index " << index << " was accepted";
+    } catch (const RuntimeErrorRaised& error) {
+      EXPECT_EQ(error.code, rt::RuntimeErrorCode::SubscriptOutOfRange);
+    }
+  }
+}
+
+TEST_F(RuntimeTest, AListKeepsExactlyOneItemSelected) {
+  Probe& p = probe();
+  EXPECT_EQ(p.lstPick.ListIndex(), 0);
+  p.lstPick.SetText("3");
+  EXPECT_EQ(p.lstPick.ListIndex(), 2);
+  Runtime().UserEdit(p.lstPick, "7");
+  p.lstPick.SetText("");
+  EXPECT_EQ(p.lstPick.Text(), "3");
+}
+
+TEST_F(RuntimeTest, TraceWritesEventsAndWritesInTheirExactForm) {
+  Probe& p = probe();
+  p.Show();
+  TakeTrace();
+  clock_->Set(3'004'400);
+  p.lblOut.SetCaption("Say \"hi\" \\ bye");
+  p.lblOut.SetLeft(2820.5);
+  p.lblOut.SetTop(770);
+  p.arr(2).SetVisible(false);
+  p.tmrFast.SetEnabled(true);
+  p.SetHeight(6885);
+  Runtime().UserEdit(p.lstPick, "2");
+  ASSERT_EQ(trace_.size(), 7u);
+  EXPECT_EQ(trace_[0], R"(3.004 frmProbe.lblOut.Caption="Say \"hi\" \\ bye")");
+  EXPECT_EQ(trace_[1], "3.004 frmProbe.lblOut.Left=2820.5");
+  EXPECT_EQ(trace_[2], "3.004 frmProbe.lblOut.Top=770");
+  EXPECT_EQ(trace_[3], "3.004 frmProbe.arr(2).Visible=False");
+  EXPECT_EQ(trace_[4], "3.004 frmProbe.tmrFast.Enabled=True");
+  EXPECT_EQ(trace_[5], "3.004 frmProbe.Height=6885");
+  EXPECT_EQ(trace_[6], R"(3.004 frmProbe.lstPick.Text="2")");
+  AdvanceMs(50);
+  EXPECT_EQ(trace_.back(), "3.054 frmProbe.tmrFast_Timer");
+}
+
+TEST(TraceFormat, NumbersKeepTheirFractionWithoutTrailingZeros) {
+  EXPECT_EQ(rt::TraceValue(770.0), "770");
+  EXPECT_EQ(rt::TraceValue(-180.25), "-180.25");
+  EXPECT_EQ(rt::TraceValue(0.1 + 0.2), "0.30000000000000004");
+  EXPECT_EQ(rt::TraceTime(112'000), "0.112");
+  EXPECT_EQ(rt::TraceTime(0), "0.000");
+}
+
+TEST(Random, DrawsStayStrictlyBelowOneAndReseedingNeverRepeatsADraw) {
+  rt::ClockSeededRandom random([] { return std::uint64_t{42}; });  // a clock that never moves
+  std::vector<float> draws;
+  for (int i = 0; i < 20000; ++i) {
+    random.Reseed();
+    const float r = random.Next();
+    ASSERT_GE(r, 0.0f);
+    ASSERT_LT(r, 1.0f);
+    draws.push_back(r);
+  }
+  std::sort(draws.begin(), draws.end());
+  const auto distinct = std::unique(draws.begin(), draws.end()) - draws.begin();
+  EXPECT_GT(distinct, 19900);  // 24-bit values: a few birthday collisions at most
+  const double mean = std::accumulate(draws.begin(), draws.end(), 0.0) / static_cast<double>(draws.size());
+  EXPECT_NEAR(mean, 0.5, 0.01);
+}
+
+}  // namespace
+}  // namespace duelmark::testing

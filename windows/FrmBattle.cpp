@@ -1,0 +1,138 @@
+#include "FrmBattle.h"
+
+#include "Battle.h"
+#include "Look.h"
+#include "Runtime.h"
+
+namespace duelmark {
+namespace {
+
+using rt::Alignment;
+using rt::ControlKind;
+using rt::Design;
+using namespace look;
+
+rt::WindowDesign BattleWindowLook() {
+  return {.caption = "Kelmar: Tarrin's Adventure",
+          .clientWidth = 5085,
+          .clientHeight = 6765,
+          .backColor = kCyan,
+          .foreColor = kPanelText};
+}
+
+Design Timer(int interval) { return {.visible = false, .enabled = false, .interval = interval}; }
+
+Design Picture(double left, double top, double width, double height, bool visible, const char* picture) {
+  return {.left = left, .top = top, .width = width, .height = height, .visible = visible, .picture = picture};
+}
+
+}  // namespace
+
+FrmBattle::FrmBattle()
+    : Window(kName, BattleWindowLook()),
+      tmrEnd(Add(ControlKind::Timer, "tmrEnd", Timer(1000))),
+      tmrPause(Add(ControlKind::Timer, "tmrPause", Timer(1000))),
+      frmEnemies(Add(ControlKind::Frame, "frmEnemies",
+                     {.left = 1920, .top = 5040, .width = 1695, .height = 1575, .caption = "Enemies Health",
+                      .backColor = kDarkBlue, .font = Comic(8.25, true)})),
+      lblEnemy(AddArray(ControlKind::Label, "lblEnemy", {1, 2, 3, 4, 5},
+                        [this](int i) {
+                          return Design{.container = &frmEnemies, .left = 120, .top = 240.0 * i, .width = 735,
+                                        .height = 255, .visible = false, .font = Comic(8.25, false)};
+                        })),
+      lblEnemyHP(AddArray(ControlKind::Label, "lblEnemyHP", {1, 2, 3, 4, 5},
+                          [this](int i) {
+                            return Design{.container = &frmEnemies, .left = 1080, .top = 240.0 * i, .width = 75,
+                                          .height = 240, .visible = false, .alignment = Alignment::Right,
+                                          .autoSize = true, .font = Comic(8.25, true)};
+                          })),
+      lblSlash(AddArray(ControlKind::Label, "lblSlash", {1, 2, 3, 4, 5},
+                        [this](int i) {
+                          return Design{.container = &frmEnemies, .left = 1200, .top = 240.0 * i, .width = 135,
+                                        .height = 255, .visible = false, .caption = "/", .font = Comic(8.25, true)};
+                        })),
+      lblEnemyMax(AddArray(ControlKind::Label, "lblEnemyMax", {1, 2, 3, 4, 5},
+                           [this](int i) {
+                             return Design{.container = &frmEnemies, .left = 1320, .top = 240.0 * i, .width = 75,
+                                           .height = 240, .visible = false, .autoSize = true,
+                                           .font = Comic(8.25, true)};
+                           })),
+      tmrEnemyAttack(Add(ControlKind::Timer, "tmrEnemyAttack", Timer(50))),
+      tmrCure(Add(ControlKind::Timer, "tmrCure", Timer(50))),
+      cmdStart(Add(ControlKind::CommandButton, "cmdStart",
+                   {.left = 3720, .top = 5040, .width = 1215, .height = 1575,
+                    .caption = "Press this button to start the simulator.", .tabIndex = 0})),
+      tmrHeroAttack(Add(ControlKind::Timer, "tmrHeroAttack", Timer(50))),
+      frameHero(Add(ControlKind::Frame, "frameHero",
+                    {.left = 120, .top = 5640, .width = 1695, .height = 615, .caption = "Hero",
+                     .backColor = kDarkBlue, .font = Comic(8.25, true)})),
+      lblHPMax(Add(ControlKind::Label, "lblHPMax",
+                   {.container = &frameHero, .left = 1200, .top = 240, .width = 75, .height = 240, .autoSize = true,
+                    .font = Comic(8.25, true)})),
+      lblHP(Add(ControlKind::Label, "lblHP",
+                {.container = &frameHero, .left = 960, .top = 240, .width = 75, .height = 240,
+                 .alignment = Alignment::Right, .autoSize = true, .font = Comic(8.25, true)})),
+      lbl1(Add(ControlKind::Label, "lbl1",
+               {.container = &frameHero, .left = 1080, .top = 240, .width = 135, .height = 255, .caption = "/",
+                .font = Comic(8.25, true)})),
+      lbl3(Add(ControlKind::Label, "lbl3",
+               {.container = &frameHero, .left = 120, .top = 240, .width = 615, .height = 255, .caption = "Health:",
+                .font = Comic(8.25, false)})),
+      lblSeconds(Add(ControlKind::Label, "lblSeconds",
+                     {.left = 480, .top = 5280, .width = 255, .height = 255, .visible = false, .caption = "5",
+                      .foreColor = kWhite, .font = Comic(8.25, true)})),
+      lblNext(Add(ControlKind::Label, "lblNext",
+                  {.left = 360, .top = 5040, .width = 1215, .height = 495, .visible = false,
+                   .caption = "Next Move in:      Seconds", .font = Comic(8.25, true)})),
+      imgSuicide(Add(ControlKind::Image, "imgSuicide", Picture(3240, 8760, 1230, 1350, false, "suicide"))),
+      imgCure(Add(ControlKind::Image, "imgCure", Picture(4200, 6840, 870, 855, false, "cure"))),
+      imgMagic(Add(ControlKind::Image, "imgMagic",
+                   {.left = 120, .top = 6840, .width = 600, .height = 600, .visible = false, .picture = "magic",
+                    .stretch = true})),
+      lblEnemyInfo(Add(ControlKind::Label, "lblEnemyInfo",
+                       {.left = 120, .top = 7440, .width = 645, .height = 315, .visible = false, .foreColor = kWhite,
+                        .font = Comic(9, true)})),
+      imgEnemyAttack(Add(ControlKind::Image, "imgEnemyAttack", Picture(3720, 7680, 435, 1020, false, "enemy-attack"))),
+      imgEnemyArrow(Add(ControlKind::Image, "imgEnemyArrow", Picture(770, 2100, 345, 195, false, "arrow"))),
+      imgHeroArrow(Add(ControlKind::Image, "imgHeroArrow", Picture(4250, 1800, 345, 195, true, "arrow"))),
+      imgHeroAttack(Add(ControlKind::Image, "imgHeroAttack", Picture(120, 7800, 1470, 1335, false, "hero-attack"))),
+      lblCure(Add(ControlKind::Label, "lblCure",
+                  {.left = 3600, .top = 6960, .width = 615, .height = 255, .visible = false, .foreColor = kBlue,
+                   .font = Comic(9, true)})),
+      lblHeroInfo(Add(ControlKind::Label, "lblHeroInfo",
+                      {.left = 3480, .top = 7320, .width = 735, .height = 255, .visible = false,
+                       .alignment = Alignment::Right, .foreColor = kWhite, .font = Comic(9, true)})),
+      imgHero(Add(ControlKind::Image, "imgHero", Picture(3720, 1800, 1080, 1575, true, "hero"))),
+      lblInfo(Add(ControlKind::Label, "lblInfo",
+                  {.left = 2445, .top = 255, .width = 105, .height = 285, .visible = false,
+                   .alignment = Alignment::Center, .autoSize = true, .foreColor = kWhite, .font = Comic(9.75, true)})),
+      shpInfo(Add(ControlKind::Shape, "shpInfo",
+                  {.left = 360, .top = 120, .width = 4335, .height = 615, .visible = false, .backColor = kDarkBlue})),
+      imgEnemy(AddArray(ControlKind::Image, "imgEnemy", {5, 4, 3, 2, 1},
+                        [](int i) {
+                          static constexpr double kLeft[] = {720, 720, 120, 120, 120};
+                          static constexpr double kTop[] = {2280, 3000, 1920, 2640, 3360};
+                          const auto at = static_cast<std::size_t>(i - 1);
+                          return Picture(kLeft[at], kTop[at], 435, 465, false, "enemy");
+                        })),
+      shpStats(Add(ControlKind::Shape, "shpStats",
+                   {.left = 0, .top = 4920, .width = 5085, .height = 1815, .backColor = kDarkBlue})),
+      imgBackground(Add(ControlKind::Image, "imgBackground", Picture(0, 0, 5085, 5055, true, "battlefield"))) {}
+
+void FrmBattle::Form_Load() {
+  State.LastTurn = State.NumEnemies;
+  State.EnemiesAlive = State.NumEnemies;
+  State.Turn = 0;
+  State.AttackEstimate = -1000;
+  State.MagicEstimate = -1000;
+  State.CureEstimate = -1000;
+  State.BattleEnded = rt::kFalse;
+  State.HeroMoves = 0;
+  State.EnemyMoves = 0;
+  State.EnemyFullHealth = State.Enemies(1).MaxHealth;
+  Battle::RefreshBattlefield();
+}
+
+FrmBattle& frmBattle() { return rt::Instance<FrmBattle>(); }
+
+}  // namespace duelmark

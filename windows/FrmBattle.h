@@ -1,0 +1,58 @@
+#pragma once
+// The battle window: the stage on which a battle is watched.
+#include "BattleState.h"
+#include "Window.h"
+
+namespace duelmark {
+
+class FrmBattle final : public rt::Window {
+ public:
+  static constexpr const char* kName = "frmBattle";
+  FrmBattle();
+
+  // The tick counter shared by all five timers of this window.
+  Int16 TimerSeconds = 0;
+
+  void Form_Load() override;
+
+  // Controls, front to back.
+  rt::Control& tmrEnd;
+  rt::Control& tmrPause;
+  rt::Control& frmEnemies;
+  rt::ControlArray lblEnemy;
+  rt::ControlArray lblEnemyHP;
+  rt::ControlArray lblSlash;
+  rt::ControlArray lblEnemyMax;
+  rt::Control& tmrEnemyAttack;
+  rt::Control& tmrCure;
+  rt::Control& cmdStart;
+  rt::Control& tmrHeroAttack;
+  rt::Control& frameHero;
+  rt::Control& lblHPMax;
+  rt::Control& lblHP;
+  rt::Control& lbl1;
+  rt::Control& lbl3;
+  rt::Control& lblSeconds;
+  rt::Control& lblNext;
+  rt::Control& imgSuicide;
+  rt::Control& imgCure;
+  rt::Control& imgMagic;
+  rt::Control& lblEnemyInfo;
+  rt::Control& imgEnemyAttack;
+  rt::Control& imgEnemyArrow;
+  rt::Control& imgHeroArrow;
+  rt::Control& imgHeroAttack;
+  rt::Control& lblCure;
+  rt::Control& lblHeroInfo;
+  rt::Control& imgHero;
+  rt::Control& lblInfo;
+  rt::Control& shpInfo;
+  rt::ControlArray imgEnemy;
+  rt::Control& shpStats;
+  rt::Control& imgBackground;
+};
+
+// The battle window's single instance, created and loaded on first use.
+FrmBattle& frmBattle();
+
+}  // namespace duelmark
