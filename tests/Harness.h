@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,15 +37,35 @@ class ScriptedRandom final : public rt::RandomSource {
 class Harness : public ::testing::Test {
  protected:
   Harness() {
-    auto clock = std::make_unique<rt::VirtualClock>();
-    auto random = std::make_unique<ScriptedRandom>();
-    clock_ = clock.get();
-    random_ = random.get();
-    rt::Runtime::Install(std::make_unique<rt::Runtime>(std::move(clock), std::move(random)));
-    rt::Runtime::Current().SetTraceSink([this](std::string_view line) { trace_.emplace_back(line); });
+    Install(std::make_unique<ScriptedRandom>());
     rt::SetRuntimeErrorHandler([](rt::RuntimeErrorCode code) { throw RuntimeErrorRaised{code}; });
     ResetBattleState();
   }
+
+  // A fresh runtime on virtual time with the given generator; random_ is set only when the
+  // generator is scripted.
+  void Install(std::unique_ptr<rt::RandomSource> random) {
+    auto clock = std::make_unique<rt::VirtualClock>();
+    clock_ = clock.get();
+    random_ = dynamic_cast<ScriptedRandom*>(random.get());
+    rt::Runtime::Install(std::make_unique<rt::Runtime>(std::move(clock), std::move(random)));
+    rt::Runtime::Current().SetTraceSink([this](std::string_view line) { trace_.emplace_back(line); });
+    trace_.clear();
+  }
+
+  // The default statistics against the given number of Enemies, as the launch leaves them.
+  static void FillDefaults(int enemies) {
+    State.NumEnemies = static_cast<Int16>(enemies);
+    State.Hero = {.Health = 100, .MaxHealth = 100, .Attack = 15, .Defence = 10, .Magic = 20, .MagicDef = 10,
+                  .Alive = rt::kTrue};
+    for (int i = 1; i <= enemies; ++i) {
+      State.Enemies(i) = {.Health = 20, .MaxHealth = 20, .Attack = 15, .Suicide = 30, .Defence = 5, .MagicDef = 10,
+                          .Alive = rt::kTrue};
+    }
+  }
+
+  void Draws(std::initializer_list<float> draws) { random_->draws.insert(random_->draws.end(), draws); }
+
   ~Harness() override { rt::Runtime::Install(nullptr); }
 
   rt::Runtime& Runtime() { return rt::Runtime::Current(); }

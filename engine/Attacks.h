@@ -1,0 +1,13 @@
+#pragma once
+// The five moves. Each settles its whole effect on the battle state at once, puts the move
+// on the battle window and starts the move's animation timer.
+
+namespace duelmark::Attacks {
+
+void HeroAttack();    // hits Enemies(HeroTarget) with Hero.Attack against its Defence
+void HeroMagic();     // hits Enemies(HeroTarget) with Hero.Magic against its MagicDef
+void HeroCure();      // heals the Hero by Hero.Magic, up to its MaxHealth
+void EnemyAttack();   // Enemies(Turn) hits the Hero with its Attack
+void EnemySuicide();  // Enemies(Turn) hits the Hero with its Suicide and gives up its hit points
+
+}  // namespace duelmark::Attacks

@@ -1,0 +1,257 @@
+#include <cmath>
+#include <cstdio>
+
+#include "FrmBattle.h"
+#include "Harness.h"
+#include "MoveChooser.h"
+#include "Random.h"
+
+namespace duelmark::testing {
+namespace {
+
+class Decisions : public Harness {
+ protected:
+  Decisions() {
+    FillDefaults(3);
+    frmBattle();
+  }
+
+  // Lets the Hero decide with the given health and estimates; answers the move it made.
+  std::string HeroDecides(int health, int attackEstimate, int magicEstimate) {
+    State.Hero.Health = static_cast<Int16>(health);
+    State.AttackEstimate = static_cast<Int16>(attackEstimate);
+    State.MagicEstimate = static_cast<Int16>(magicEstimate);
+    frmBattle().lblInfo.SetCaption("");
+    Draws({0.0f});
+    MoveChooser::ChooseHeroMove();
+    const std::string message = frmBattle().lblInfo.Caption();
+    if (message.starts_with("The Hero attacked")) return "attack";
+    if (message.starts_with("The Hero used Magic")) return "magic";
+    if (message.starts_with("Hero gained")) return "cure";
+    return "none";
+  }
+
+  Int16 PickWith(int enemies, float r) {
+    State.NumEnemies = static_cast<Int16>(enemies);
+    for (int i = 1; i <= 5; ++i) State.Enemies(i).Alive = rt::Flag(i <= enemies);
+    Draws({r});
+    MoveChooser::PickRandomEnemy();
+    return State.PickedEnemy;
+  }
+};
+
+constexpr int kUntried = -1000;
+
+TEST_F(Decisions, AnUnhurtHeroTriesAttackThenMagicThenUsesTheBetterEstimate) {
+  EXPECT_EQ(HeroDecides(100, kUntried, kUntried), "attack");
+  EXPECT_EQ(HeroDecides(100, 10, kUntried), "magic");
+  // Both tried: the rule named no move here; the better estimate is used, ties to magic.
+  EXPECT_EQ(HeroDecides(100, 11, 10), "attack");
+  EXPECT_EQ(HeroDecides(100, 10, 10), "magic");
+  EXPECT_EQ(HeroDecides(100, -5, 0), "magic");
+  EXPECT_EQ(State.HeroMoves, 5);
+  // Above the maximum after a negative hit counts as unhurt, however dangerous the Enemies.
+  State.MaxEnemyDamage = 90;
+  EXPECT_EQ(HeroDecides(101, 12, 10), "attack");
+}
+
+TEST_F(Decisions, AHurtHeroOutOfDangerChoosesLikeAnUnhurtOne) {
+  State.MaxEnemyDamage = 0;  // nobody has hit yet: always safe, never a cure
+  EXPECT_EQ(HeroDecides(1, kUntried, kUntried), "attack");
+  EXPECT_EQ(HeroDecides(90, 5, kUntried), "magic");
+  EXPECT_EQ(HeroDecides(90, 5, 4), "attack");
+  EXPECT_EQ(HeroDecides(90, 4, 4), "magic");
+  State.MaxEnemyDamage = 14;  // 2D = 84 < 90
+  EXPECT_EQ(HeroDecides(90, 4, 9), "magic");
+}
+
+TEST_F(Decisions, AnEndangeredHeroCuresWhileTheCureCanKeepUp) {
+  State.MaxEnemyDamage = 15;  // three Enemies alive: D = 45, 2D = 90
+  EXPECT_EQ(HeroDecides(90, 30, 20), "cure");  // 2D equal to the health is not safe
+  State.MaxEnemyDamage = 10;                   // D = 30 = Magic 20 + Health 10
+  EXPECT_EQ(HeroDecides(10, 30, 20), "cure");
+  State.Hero.Magic = 19;  // D = 30 > 29: fight with the better move instead
+  EXPECT_EQ(HeroDecides(10, 30, 20), "attack");
+  EXPECT_EQ(HeroDecides(10, 20, 20), "magic");
+  EXPECT_EQ(HeroDecides(10, kUntried, 5), "magic");  // the marker loses as the number it is
+  EXPECT_EQ(HeroDecides(10, 5, kUntried), "attack");
+}
+
+TEST_F(Decisions, ExtremeNumbersAreComparedExactly) {
+  // Four Enemies whose largest hit is 4096: 2D = 32768 does not fit 16 bits.
+  FillDefaults(4);
+  State.EnemiesAlive = 4;
+  State.MaxEnemyDamage = 4096;
+  State.Hero.MaxHealth = 32767;
+  EXPECT_EQ(HeroDecides(32000, 30, 20), "cure");  // D = 16384 <= 32020
+  // S = 32767 + 32000 does not fit either.
+  State.Hero.Magic = 32767;
+  EXPECT_EQ(HeroDecides(32000, 30, 20), "cure");
+  State.MaxEnemyDamage = 32767;
+  State.Hero.Magic = -32768;
+  EXPECT_EQ(HeroDecides(-32768, 30, 20), "attack");  // D = 131068 > S = -65536
+}
+
+TEST_F(Decisions, EachDecisionRecordsTheBestEstimateAndCountsItself) {
+  HeroDecides(100, 12, 30);
+  EXPECT_EQ(State.BestEstimate, 30);
+  HeroDecides(100, 12, kUntried);
+  EXPECT_EQ(State.BestEstimate, 12);
+  EXPECT_EQ(State.HeroMoves, 2);
+  State.HeroMoves = 32767;
+  HeroDecides(100, 12, 30);
+  EXPECT_EQ(State.HeroMoves, 32767);  // saturates instead of ending the program
+}
+
+TEST_F(Decisions, TheHeroAimsAtTheWeakestWoundedEnemy) {
+  Draws({0.9f});  // x = 2.8: Enemy 3 while nobody is wounded
+  MoveChooser::ChooseHeroTarget();
+  EXPECT_EQ(State.HeroTarget, 3);
+
+  State.Enemies(2).Health = 15;
+  Draws({0.0f});
+  MoveChooser::ChooseHeroTarget();
+  EXPECT_EQ(State.HeroTarget, 2);
+
+  State.Enemies(3).Health = 15;  // equal health: the lower index
+  Draws({0.9f});
+  MoveChooser::ChooseHeroTarget();
+  EXPECT_EQ(State.HeroTarget, 2);
+
+  State.Enemies(3).Health = -4;
+  Draws({0.0f});
+  MoveChooser::ChooseHeroTarget();
+  EXPECT_EQ(State.HeroTarget, 3);
+}
+
+TEST_F(Decisions, AnEnemyAboveFullHealthOrFallenIsNeverPreferred) {
+  State.Enemies(1).Health = 25;
+  Draws({0.9f});
+  MoveChooser::ChooseHeroTarget();
+  EXPECT_EQ(State.HeroTarget, 3);
+
+  // Enemy 1 has fallen; its maximum still sets the threshold.
+  State.Enemies(1) = {.Health = 0, .MaxHealth = 20, .Alive = rt::kFalse};
+  State.Enemies(3).Health = 19;
+  Draws({0.0f, 0.5f});  // the draw of the fallen Enemy 1 is repeated
+  MoveChooser::ChooseHeroTarget();
+  EXPECT_EQ(State.HeroTarget, 3);
+  EXPECT_EQ(random_->reseeds, 3);
+}
+
+TEST_F(Decisions, AnEnemyAttacksBelowThreeQuartersAndUsesSuicideFromThere) {
+  const struct {
+    float r;
+    const char* message;
+  } cases[] = {{0.0f, "Enemy 2 attacked Hero."},
+               {0.25f, "Enemy 2 attacked Hero."},
+               {std::nextafter(0.75f, 0.0f), "Enemy 2 attacked Hero."},
+               {0.75f, "Enemy 2 used Suicide on Hero."},
+               {std::nextafter(1.0f, 0.0f), "Enemy 2 used Suicide on Hero."}};
+  State.Turn = 2;
+  int moves = 0;
+  for (const auto& c : cases) {
+    State.Enemies(2).Health = 20;
+    Draws({c.r});
+    MoveChooser::ChooseEnemyMove();
+    EXPECT_EQ(frmBattle().lblInfo.Caption(), c.message) << c.r;
+    EXPECT_EQ(State.EnemyMoves, ++moves);
+  }
+  EXPECT_EQ(State.EnemyMove, 2);
+  EXPECT_EQ(random_->reseeds, 5);
+}
+
+TEST_F(Decisions, RandomEnemyIndicesFollowTheirBoundaries) {
+  // x = (n - 1) * r + 1 in single precision: the exact boundaries hold, and just inside them
+  // the float sum itself rounds onto the half, so the neighbours are taken a little further.
+  EXPECT_EQ(PickWith(1, 0.99f), 1);
+  EXPECT_EQ(PickWith(2, 0.4999f), 1);
+  EXPECT_EQ(PickWith(2, 0.5f), 2);
+  EXPECT_EQ(PickWith(3, 0.2499f), 1);
+  EXPECT_EQ(PickWith(3, 0.25f), 2);
+  EXPECT_EQ(PickWith(3, 0.75f), 2);
+  EXPECT_EQ(PickWith(3, 0.7501f), 3);
+  EXPECT_EQ(PickWith(4, 0.1666f), 1);
+  EXPECT_EQ(PickWith(4, 0.1667f), 2);
+  EXPECT_EQ(PickWith(4, 0.5f), 2);
+  EXPECT_EQ(PickWith(4, 0.5001f), 3);
+  EXPECT_EQ(PickWith(4, 0.8333f), 3);
+  EXPECT_EQ(PickWith(4, 0.8334f), 4);
+  EXPECT_EQ(PickWith(5, 0.1249f), 1);
+  EXPECT_EQ(PickWith(5, 0.125f), 2);
+  EXPECT_EQ(PickWith(5, 0.375f), 2);
+  EXPECT_EQ(PickWith(5, 0.3751f), 3);
+  EXPECT_EQ(PickWith(5, 0.6249f), 3);
+  EXPECT_EQ(PickWith(5, 0.625f), 4);
+  EXPECT_EQ(PickWith(5, 0.875f), 4);
+  EXPECT_EQ(PickWith(5, 0.8751f), 5);
+  EXPECT_EQ(PickWith(5, std::nextafter(1.0f, 0.0f)), 5);
+}
+
+// Shares of many draws with the real generator on a clock that never moves, so the run
+// repeats exactly.
+class Shares : public Decisions {
+ protected:
+  Shares() {
+    Install(std::make_unique<rt::ClockSeededRandom>([] { return std::uint64_t{20261208}; }));
+    Runtime().SetTraceSink({});
+    FillDefaults(5);
+    frmBattle();
+  }
+
+  std::vector<double> PickShares(int draws) {
+    std::vector<double> shares(6, 0.0);
+    for (int i = 0; i < draws; ++i) {
+      MoveChooser::PickRandomEnemy();
+      shares[static_cast<std::size_t>(State.PickedEnemy)] += 1.0 / draws;
+    }
+    return shares;
+  }
+};
+
+constexpr int kDraws = 200000;
+constexpr double kTolerance = 0.006;  // over six standard deviations at this count
+
+TEST_F(Shares, EnemiesAttackThreeTimesInFour) {
+  int attacks = 0;
+  State.Turn = 1;
+  for (int i = 0; i < kDraws; ++i) {
+    MoveChooser::ChooseEnemyMove();
+    attacks += State.EnemyMove == 1;
+  }
+  const double share = static_cast<double>(attacks) / kDraws;
+  std::printf("attack share over %d draws: %.4f\n", kDraws, share);
+  EXPECT_NEAR(share, 0.75, kTolerance);
+}
+
+TEST_F(Shares, FiveEnemiesAreDrawnWithHalfWeightAtTheEnds) {
+  const auto shares = PickShares(kDraws);
+  const double expected[] = {0, 1 / 8.0, 1 / 4.0, 1 / 4.0, 1 / 4.0, 1 / 8.0};
+  for (int i = 1; i <= 5; ++i) {
+    std::printf("Enemy %d of 5: %.4f\n", i, shares[static_cast<std::size_t>(i)]);
+    EXPECT_NEAR(shares[static_cast<std::size_t>(i)], expected[i], kTolerance) << i;
+  }
+}
+
+TEST_F(Shares, FallenEnemiesAreDrawnAgain) {
+  State.Enemies(1).Alive = rt::kFalse;
+  State.Enemies(3).Alive = rt::kFalse;
+  const auto shares = PickShares(kDraws);
+  EXPECT_EQ(shares[1], 0.0);
+  EXPECT_EQ(shares[3], 0.0);
+  for (auto [i, expected] : {std::pair{2, 0.4}, {4, 0.4}, {5, 0.2}}) {
+    std::printf("Enemy %d with 1 and 3 fallen: %.4f\n", i, shares[static_cast<std::size_t>(i)]);
+    EXPECT_NEAR(shares[static_cast<std::size_t>(i)], expected, kTolerance) << i;
+  }
+}
+
+TEST_F(Shares, TheOnlyLivingEnemyAmongFiveIsFoundQuickly) {
+  for (int i = 1; i <= 4; ++i) State.Enemies(i).Alive = rt::kFalse;
+  for (int i = 0; i < 1000; ++i) {
+    MoveChooser::PickRandomEnemy();
+    ASSERT_EQ(State.PickedEnemy, 5);
+  }
+}
+
+}  // namespace
+}  // namespace duelmark::testing
