@@ -176,12 +176,11 @@ void Runtime::Trace(std::string_view what) {
 Control* Runtime::EarliestDueTimer(Micros by) const {
   Control* earliest = nullptr;
   for (const auto& window : windows_) {
-    for (const auto& control : window->Controls()) {
-      if (control->Kind() != ControlKind::Timer || !control->Enabled() || control->Interval() <= 0) continue;
-      if (control->due_ > by) continue;
-      if (!earliest || control->due_ < earliest->due_ ||
-          (control->due_ == earliest->due_ && control->dueOrder_ < earliest->dueOrder_)) {
-        earliest = control.get();
+    for (Control* timer : window->Timers()) {
+      if (!timer->Enabled() || timer->Interval() <= 0 || timer->due_ > by) continue;
+      if (!earliest || timer->due_ < earliest->due_ ||
+          (timer->due_ == earliest->due_ && timer->dueOrder_ < earliest->dueOrder_)) {
+        earliest = timer;
       }
     }
   }

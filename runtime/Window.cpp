@@ -18,7 +18,12 @@ void Window::Unload() { Runtime::Current().Unload(*this); }
 void Window::SetHeight(double twips) { Runtime::Current().SetWindowHeight(*this, twips); }
 
 Control& Window::Add(ControlKind kind, std::string name, Design design) {
-  controls_.push_back(std::make_unique<Control>(*this, kind, std::move(name), 0, std::move(design)));
+  return Keep(std::make_unique<Control>(*this, kind, std::move(name), 0, std::move(design)));
+}
+
+Control& Window::Keep(std::unique_ptr<Control> control) {
+  if (control->Kind() == ControlKind::Timer) timers_.push_back(control.get());
+  controls_.push_back(std::move(control));
   return *controls_.back();
 }
 
@@ -27,8 +32,8 @@ ControlArray Window::AddArray(ControlKind kind, const std::string& name, std::in
   ControlArray array;
   array.members_.resize(stackingOrder.size(), nullptr);
   for (int index : stackingOrder) {
-    controls_.push_back(std::make_unique<Control>(*this, kind, name, index, design(index)));
-    array.members_.at(static_cast<std::size_t>(index - 1)) = controls_.back().get();
+    array.members_.at(static_cast<std::size_t>(index - 1)) =
+        &Keep(std::make_unique<Control>(*this, kind, name, index, design(index)));
   }
   return array;
 }

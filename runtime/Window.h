@@ -38,6 +38,7 @@ class Window {
   const WindowDesign& Look() const { return design_; }
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
   Control* Find(std::string_view name, int index = 0) const;
+  const std::vector<Control*>& Timers() const { return timers_; }
 
   bool Loaded() const { return loaded_; }
   bool Visible() const { return visible_; }
@@ -59,10 +60,12 @@ class Window {
 
  private:
   friend class Runtime;
+  Control& Keep(std::unique_ptr<Control> control);
 
   std::string name_;
   WindowDesign design_;
   std::vector<std::unique_ptr<Control>> controls_;
+  std::vector<Control*> timers_;  // the timers among the controls, scanned at every tick
   bool loaded_ = true;
   bool visible_ = false;
   std::optional<double> outerHeight_;

@@ -1,6 +1,5 @@
 #include "FrmBattle.h"
 
-#include "Battle.h"
 #include "Look.h"
 #include "Runtime.h"
 
@@ -117,20 +116,13 @@ FrmBattle::FrmBattle()
                         })),
       shpStats(Add(ControlKind::Shape, "shpStats",
                    {.left = 0, .top = 4920, .width = 5085, .height = 1815, .backColor = kDarkBlue})),
-      imgBackground(Add(ControlKind::Image, "imgBackground", Picture(0, 0, 5085, 5055, true, "battlefield"))) {}
-
-void FrmBattle::Form_Load() {
-  State.LastTurn = State.NumEnemies;
-  State.EnemiesAlive = State.NumEnemies;
-  State.Turn = 0;
-  State.AttackEstimate = -1000;
-  State.MagicEstimate = -1000;
-  State.CureEstimate = -1000;
-  State.BattleEnded = rt::kFalse;
-  State.HeroMoves = 0;
-  State.EnemyMoves = 0;
-  State.EnemyFullHealth = State.Enemies(1).MaxHealth;
-  Battle::RefreshBattlefield();
+      imgBackground(Add(ControlKind::Image, "imgBackground", Picture(0, 0, 5085, 5055, true, "battlefield"))) {
+  cmdStart.OnClick([this] { cmdStart_Click(); });
+  tmrPause.OnTimer([this] { tmrPause_Timer(); });
+  tmrEnd.OnTimer([this] { tmrEnd_Timer(); });
+  tmrHeroAttack.OnTimer([this] { tmrHeroAttack_Timer(); });
+  tmrCure.OnTimer([this] { tmrCure_Timer(); });
+  tmrEnemyAttack.OnTimer([this] { tmrEnemyAttack_Timer(); });
 }
 
 FrmBattle& frmBattle() { return rt::Instance<FrmBattle>(); }

@@ -13,7 +13,18 @@ class FrmBattle final : public rt::Window {
   // The tick counter shared by all five timers of this window.
   Int16 TimerSeconds = 0;
 
+  // The battle's flow: load, Start, the pause between moves and the closing countdown.
   void Form_Load() override;
+  void cmdStart_Click();
+  void tmrPause_Timer();
+  void tmrEnd_Timer();
+  // Closes this window and shows the end window.
+  void BattleOver();
+
+  // The animations that end each move.
+  void tmrHeroAttack_Timer();
+  void tmrCure_Timer();
+  void tmrEnemyAttack_Timer();
 
   // Controls, front to back.
   rt::Control& tmrEnd;

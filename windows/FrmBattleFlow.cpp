@@ -1,0 +1,54 @@
+// The battle window's own flow: it opens idle, the Start button makes the first move, a
+// 3-2-1 pause runs between moves and a closing countdown hands over to the end window.
+#include "Battle.h"
+#include "FrmBattle.h"
+#include "FrmEnd.h"
+#include "MoveChooser.h"
+
+namespace duelmark {
+
+void FrmBattle::Form_Load() {
+  State.LastTurn = State.NumEnemies;
+  State.EnemiesAlive = State.NumEnemies;
+  State.Turn = 0;
+  State.AttackEstimate = -1000;
+  State.MagicEstimate = -1000;
+  State.CureEstimate = -1000;
+  State.BattleEnded = rt::kFalse;
+  State.HeroMoves = 0;
+  State.EnemyMoves = 0;
+  State.EnemyFullHealth = State.Enemies(1).MaxHealth;
+  Battle::RefreshBattlefield();
+}
+
+void FrmBattle::cmdStart_Click() {
+  cmdStart.SetEnabled(false);
+  cmdStart.SetCaption("Simulator is running. Please pay attention.");
+  MoveChooser::ChooseHeroMove();
+}
+
+void FrmBattle::tmrPause_Timer() {
+  TimerSeconds = rt::Add(TimerSeconds, 1);
+  lblNext.SetVisible(true);
+  lblSeconds.SetVisible(true);
+  lblSeconds.SetCaption(rt::ToText(4 - TimerSeconds));
+  if (TimerSeconds == 4) {
+    lblNext.SetVisible(false);
+    lblSeconds.SetVisible(false);
+    tmrPause.SetEnabled(false);
+    Battle::NextTurn();
+  }
+}
+
+void FrmBattle::tmrEnd_Timer() {
+  TimerSeconds = rt::Add(TimerSeconds, 1);
+  lblInfo.SetCaption("The Battle is Over.  End in " + rt::ToText(6 - TimerSeconds) + " seconds.");
+  if (TimerSeconds == 6) BattleOver();
+}
+
+void FrmBattle::BattleOver() {
+  Unload();
+  frmEnd().Show();
+}
+
+}  // namespace duelmark
