@@ -99,17 +99,20 @@ std::optional<Micros> Runtime::NextTimerDue() const {
 void Runtime::FireDueTimers() {
   const Micros now = clock_->Now();
   while (Control* timer = EarliestDueTimer(now)) {
+    const Micros due = timer->due_;
     const Micros interval = Milliseconds(timer->Interval());
     // Each tick is due one interval after the previous one, so ticks do not drift; ticks
     // missed by a stalled program are skipped rather than fired in a burst.
-    Micros next = timer->due_ + interval;
+    Micros next = due + interval;
     if (next <= now) next = now + interval;
     timer->due_ = next;
     timer->dueOrder_ = nextDueOrder_++;
     const auto handler = timer->onTimer_;
+    tickTime_ = due;
     Deliver(timer->Owner(), timer->Name() + "_Timer", [&handler] {
       if (handler) handler();
     });
+    tickTime_.reset();
   }
   if (observer_) observer_->TimersChanged();
 }
@@ -136,7 +139,9 @@ void Runtime::PropertyWritten(Control& control, Property property) {
 
 void Runtime::TimerSwitched(Control& timer, bool freshInterval) {
   if (timer.Enabled() && freshInterval) {
-    timer.due_ = clock_->Now() + Milliseconds(timer.Interval());
+    // A timer started within a tick counts from the moment that tick was due, so that the
+    // lateness of each tick does not add up over a chain of hand-overs.
+    timer.due_ = tickTime_.value_or(clock_->Now()) + Milliseconds(timer.Interval());
     timer.dueOrder_ = nextDueOrder_++;
   }
   if (observer_) observer_->TimersChanged();

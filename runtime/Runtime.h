@@ -78,6 +78,7 @@ class Runtime {
   std::vector<std::unique_ptr<Window>> windows_;
   std::vector<std::unique_ptr<Window>> unloaded_;  // destroyed once the current event has returned
   int eventDepth_ = 0;
+  std::optional<Micros> tickTime_;  // when the tick being delivered was due
   bool everShown_ = false;
   bool ended_ = false;
   std::uint64_t nextDueOrder_ = 0;

@@ -93,6 +93,29 @@ TEST_F(RuntimeTest, ATimerDisabledWithinItsOwnTickFiresNoMoreAndHandsOverInOrder
                                                 "slow@3150", "slow@4150"}));
 }
 
+TEST_F(RuntimeTest, ALateTickHandsOverWithoutCarryingItsLatenessForward) {
+  Probe& p = probe();
+  p.Show();
+  p.onFast = [&p] {
+    p.tmrFast.SetEnabled(false);
+    p.tmrSlow.SetEnabled(true);
+  };
+  p.tmrFast.SetEnabled(true);  // due at 50
+  clock_->Set(rt::Milliseconds(57));
+  Runtime().FireDueTimers();
+  EXPECT_EQ(Runtime().NextTimerDue(), rt::Milliseconds(1050));
+}
+
+TEST_F(RuntimeTest, AStalledProgramSkipsMissedTicksInsteadOfFiringABurst) {
+  Probe& p = probe();
+  p.Show();
+  p.tmrFast.SetEnabled(true);
+  clock_->Set(rt::Milliseconds(420));
+  Runtime().FireDueTimers();
+  EXPECT_EQ(p.events, std::vector<std::string>{"fast@420"});
+  EXPECT_EQ(Runtime().NextTimerDue(), rt::Milliseconds(470));
+}
+
 TEST_F(RuntimeTest, TicksDueAtTheSameMomentFireInTheOrderTheyWereScheduled) {
   Probe& p = probe();
   p.Show();

@@ -12,7 +12,7 @@
 namespace duelmark::testing {
 namespace {
 
-constexpr int kBattles = 20000;
+constexpr int kBattles = SOAK_BATTLES;
 constexpr int kMaxEventsPerBattle = 2'000'000;
 
 class Soak : public Harness {
