@@ -100,6 +100,8 @@ void Control::SetInterval(int milliseconds) {
   if (kind_ == ControlKind::Timer) Runtime::Current().TimerSwitched(*this, true);
 }
 
+void Control::SetFocus(bool selectAll) { Runtime::Current().FocusRequested(*this, selectAll); }
+
 void Control::Written(Property property) { Runtime::Current().PropertyWritten(*this, property); }
 
 }  // namespace rt

@@ -51,7 +51,7 @@ struct Design {
   FontSpec font{};
   std::string picture{};   // name of an image resource
   bool stretch = false;  // the picture is scaled to the control's size
-  int tabIndex = -1;     // -1 for controls that never take the keyboard focus
+  int tabIndex = -1;     // place in the tab order; only text boxes, lists and buttons take the focus
   std::vector<std::string> items{};  // a list box's items
 };
 
@@ -89,6 +89,8 @@ class Control {
   void SetWidth(double twips);
   void SetHeight(double twips);
   void SetInterval(int milliseconds);
+  // Gives the control the keyboard focus; a text box may select its whole text.
+  void SetFocus(bool selectAll = false);
 
   void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
   void OnTimer(std::function<void()> handler) { onTimer_ = std::move(handler); }

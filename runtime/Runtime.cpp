@@ -137,6 +137,16 @@ void Runtime::PropertyWritten(Control& control, Property property) {
   if (observer_) observer_->PropertyChanged(control, property);
 }
 
+void Runtime::ShowMessage(const std::string& text) {
+  if (!ended_ && messageSink_) messageSink_(text);
+}
+
+void Runtime::FocusRequested(Control& control, bool selectAll) {
+  if (ended_ || !control.Owner().loaded_) return;
+  control.Owner().focused_ = &control;
+  if (observer_) observer_->FocusRequested(control, selectAll);
+}
+
 void Runtime::TimerSwitched(Control& timer, bool freshInterval) {
   if (timer.Enabled() && freshInterval) {
     // A timer started within a tick counts from the moment that tick was due, so that the

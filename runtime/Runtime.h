@@ -17,6 +17,7 @@
 namespace rt {
 
 using TraceSink = std::function<void(std::string_view line)>;
+using MessageSink = std::function<void(const std::string& text)>;
 
 class Runtime {
  public:
@@ -33,6 +34,14 @@ class Runtime {
   RandomSource& Random() const { return *random_; }
   void SetObserver(RuntimeObserver* observer) { observer_ = observer; }
   void SetTraceSink(TraceSink sink) { traceSink_ = std::move(sink); }  // an empty sink switches it off
+  void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
+
+  // The decimal separator of the user's locale, for numbers typed by the user.
+  char DecimalSeparator() const { return decimalSeparator_; }
+  void SetDecimalSeparator(char separator) { decimalSeparator_ = separator; }
+
+  // A message box; it returns once the user has read it.
+  void ShowMessage(const std::string& text);
 
   // The single instance of window T, created and loaded (not shown) on first use.
   template <class T>
@@ -61,6 +70,7 @@ class Runtime {
   // Called by the controls.
   void PropertyWritten(Control& control, Property property);
   void TimerSwitched(Control& timer, bool freshInterval);
+  void FocusRequested(Control& control, bool selectAll);
 
  private:
   Window& Load(std::unique_ptr<Window> window);
@@ -75,6 +85,8 @@ class Runtime {
   std::unique_ptr<RandomSource> random_;
   RuntimeObserver* observer_ = nullptr;
   TraceSink traceSink_;
+  MessageSink messageSink_;
+  char decimalSeparator_ = '.';
   std::vector<std::unique_ptr<Window>> windows_;
   std::vector<std::unique_ptr<Window>> unloaded_;  // destroyed once the current event has returned
   int eventDepth_ = 0;

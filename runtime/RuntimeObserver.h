@@ -15,6 +15,7 @@ class RuntimeObserver {
   virtual void WindowUnloaded(Window& window) = 0;
   virtual void PropertyChanged(Control& control, Property property) = 0;
   virtual void TimersChanged() = 0;
+  virtual void FocusRequested(Control& control, bool selectAll) = 0;
   virtual void Ended() = 0;
 };
 

@@ -43,6 +43,8 @@ class Window {
   bool Loaded() const { return loaded_; }
   bool Visible() const { return visible_; }
   std::optional<double> OuterHeight() const { return outerHeight_; }
+  // The control the program last gave the keyboard focus to.
+  const Control* Focused() const { return focused_; }
 
   void Show();
   void Unload();
@@ -69,6 +71,7 @@ class Window {
   bool loaded_ = true;
   bool visible_ = false;
   std::optional<double> outerHeight_;
+  const Control* focused_ = nullptr;
 };
 
 }  // namespace rt

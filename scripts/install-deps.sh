@@ -6,7 +6,7 @@ packages=(
   g++ cmake ninja-build make
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-comic-neue
+  fonts-comic-neue fonts-liberation2
 )
 
 missing=()

@@ -10,7 +10,8 @@ namespace rt::qt {
 ButtonView::ButtonView(Control& control, QWidget* parent, const QFont& font) : QPushButton(parent), ControlView(control) {
   setFont(font);
   setText(QString::fromStdString(control.Caption()));
-  setFocusPolicy(control.Look().tabIndex >= 0 ? Qt::StrongFocus : Qt::NoFocus);
+  setFocusPolicy(Qt::StrongFocus);
+  setAutoDefault(false);
   setGeometry(Geometry());
   setEnabled(control.Enabled());
   setVisible(control.Visible());

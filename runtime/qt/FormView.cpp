@@ -11,6 +11,7 @@
 #include "ListBoxView.h"
 #include "Runtime.h"
 #include "ShapeView.h"
+#include "TabOrder.h"
 #include "TextBoxView.h"
 #include "Units.h"
 
@@ -35,6 +36,7 @@ bool IsLightweight(ControlKind kind) {
 
 FormView::FormView(Window& window) : QWidget(nullptr, FlagsFor(window.Look())), window_(window) {
   const WindowDesign& look = window.Look();
+  setFont(DefaultFont());
   setWindowTitle(QString::fromStdString(look.caption));
   setFixedSize(Pixels(look.clientWidth), Pixels(look.clientHeight));
   if (look.backColor) {
@@ -45,6 +47,7 @@ FormView::FormView(Window& window) : QWidget(nullptr, FlagsFor(window.Look())), 
   }
   CreateViews();
   Stack();
+  ChainTabOrder();
   ApplyOuterHeight();
 }
 
@@ -94,6 +97,15 @@ void FormView::Stack() {
   }
 }
 
+void FormView::ChainTabOrder() {
+  QWidget* previous = nullptr;
+  for (Control* control : TabOrder(window_)) {
+    QWidget* widget = &ViewOf(*control)->Widget();
+    if (previous) setTabOrder(previous, widget);
+    previous = widget;
+  }
+}
+
 void FormView::ApplyOuterHeight() {
   const auto outer = window_.OuterHeight();
   if (!outer) return;
@@ -130,6 +142,19 @@ void FormView::closeEvent(QCloseEvent* event) {
 void FormView::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   ApplyOuterHeight();
+  // The keyboard focus starts on the first control of the tab order that can take it.
+  for (Control* control : TabOrder(window_)) {
+    QWidget& widget = ViewOf(*control)->Widget();
+    if (widget.isVisibleTo(this) && widget.isEnabled()) {
+      widget.setFocus(Qt::TabFocusReason);
+      break;
+    }
+  }
+}
+
+void FormView::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  ApplyOuterHeight();  // the window manager's frame is known once it has placed the window
 }
 
 }  // namespace rt::qt

@@ -22,10 +22,12 @@ class FormView final : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void CreateViews();
   void Stack();
+  void ChainTabOrder();
 
   Window& window_;
   std::map<const Control*, ControlView*> views_;  // owned by Qt's parent-child tree

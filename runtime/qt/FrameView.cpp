@@ -9,8 +9,9 @@ namespace rt::qt {
 FrameView::FrameView(Control& control, QWidget* parent, const QFont& font, const QColor& textColor)
     : QWidget(parent), ControlView(control), textColor_(textColor) {
   setFont(font);
+  // A frame is opaque: the help panel must cover what it slides over.
+  setAutoFillBackground(true);
   if (control.Look().backColor) {
-    setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, ToQColor(*control.Look().backColor));
     setPalette(colours);

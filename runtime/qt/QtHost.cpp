@@ -1,6 +1,9 @@
 #include "QtHost.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
 
 namespace rt::qt {
 
@@ -11,10 +14,18 @@ QtHost::QtHost(Runtime& runtime) : runtime_(runtime) {
   nextTick_.setTimerType(Qt::PreciseTimer);
   connect(&nextTick_, &QTimer::timeout, this, [this] { runtime_.FireDueTimers(); });
   runtime_.SetObserver(this);
+  const QString decimalPoint = QLocale::system().decimalPoint();
+  if (decimalPoint.size() == 1 && decimalPoint[0].unicode() < 128) {
+    runtime_.SetDecimalSeparator(static_cast<char>(decimalPoint[0].unicode()));
+  }
+  runtime_.SetMessageSink([](const std::string& text) {
+    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Duelmark"), QString::fromStdString(text));
+  });
 }
 
 QtHost::~QtHost() {
   runtime_.SetObserver(nullptr);
+  runtime_.SetMessageSink({});
   for (auto& [window, form] : forms_) delete form;
 }
 
@@ -60,9 +71,17 @@ void QtHost::TimersChanged() {
   nextTick_.start(static_cast<int>(std::max<Micros>(0, (wait + 999) / 1000)));
 }
 
+void QtHost::FocusRequested(Control& control, bool selectAll) {
+  FormView* form = ViewOf(control.Owner());
+  ControlView* view = form ? form->ViewOf(control) : nullptr;
+  if (!view) return;
+  view->Widget().setFocus(Qt::OtherFocusReason);
+  if (auto* edit = dynamic_cast<QLineEdit*>(&view->Widget()); edit && selectAll) edit->selectAll();
+}
+
 void QtHost::Ended() {
   nextTick_.stop();
-  QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(QApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 }  // namespace rt::qt

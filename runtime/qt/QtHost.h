@@ -21,6 +21,7 @@ class QtHost final : public QObject, public RuntimeObserver {
   void WindowUnloaded(Window& window) override;
   void PropertyChanged(Control& control, Property property) override;
   void TimersChanged() override;
+  void FocusRequested(Control& control, bool selectAll) override;
   void Ended() override;
 
  private:

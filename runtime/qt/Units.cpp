@@ -2,6 +2,13 @@
 
 namespace rt::qt {
 
+QFont DefaultFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")});
+  font.setPointSizeF(8);
+  return font;
+}
+
 QFont ToQFont(const FontSpec& spec, const QFont& defaultFont) {
   QFont font = defaultFont;
   if (spec.family.empty()) return font;

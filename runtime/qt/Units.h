@@ -18,6 +18,9 @@ inline QRect PixelRect(double left, double top, double width, double height) {
 
 inline QColor ToQColor(Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
+// The font of every control that names none: small and narrow, as the window layouts expect.
+QFont DefaultFont();
+
 // Comic Sans MS where it is installed, else Comic Neue, else the default font.
 QFont ToQFont(const FontSpec& spec, const QFont& defaultFont);
 

@@ -1,0 +1,21 @@
+#include "TabOrder.h"
+
+#include <algorithm>
+
+namespace rt {
+
+bool TakesFocus(ControlKind kind) {
+  return kind == ControlKind::TextBox || kind == ControlKind::ListBox || kind == ControlKind::CommandButton;
+}
+
+std::vector<Control*> TabOrder(const Window& window) {
+  std::vector<Control*> order;
+  for (const auto& control : window.Controls()) {
+    if (TakesFocus(control->Kind())) order.push_back(control.get());
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Control* a, const Control* b) { return a->Look().tabIndex < b->Look().tabIndex; });
+  return order;
+}
+
+}  // namespace rt

@@ -1,0 +1,11 @@
+#pragma once
+// The launch: the settings window's texts become the battle state, and the battle window opens.
+
+namespace duelmark::BSettings {
+
+// Converts every text in launch order and, when all are numbers the battle can hold, fills
+// the battle state and shows the battle window. At the first text that is refused, it names
+// the field in a message, puts the focus there and answers false with nothing written.
+bool LaunchBattle();
+
+}  // namespace duelmark::BSettings

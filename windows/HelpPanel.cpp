@@ -1,0 +1,46 @@
+// The settings window's help panel: it slides up 250 twips every 50 ms from its parking
+// place at 6360 to the top of its rail at 860, then jumps to rest at 720; Close slides it
+// back down. A press never starts a second motion: it turns a running one round instead.
+#include "FrmBattleSettings.h"
+
+namespace duelmark {
+void FrmBattleSettings::cmdHelp_Click() {
+  if (tmrHelp.Enabled()) return;  // already opening
+  if (tmrClose.Enabled()) {
+    // Closing: turn round from where the panel stands; the rail's steps lead back to 860.
+    tmrClose.SetEnabled(false);
+    tmrHelp.SetEnabled(true);
+    return;
+  }
+  if (fraHelp.Top() != HelpClosedTop) return;  // open
+  fraHelp.SetVisible(true);
+  tmrHelp.SetEnabled(true);
+}
+
+void FrmBattleSettings::cmdClose_Click() {
+  if (tmrClose.Enabled()) return;  // already closing
+  if (tmrHelp.Enabled()) {
+    // Opening: turn round from where the panel stands; the rail's steps lead back to 6360.
+    tmrHelp.SetEnabled(false);
+    tmrClose.SetEnabled(true);
+    return;
+  }
+  if (fraHelp.Top() != HelpOpenTop) return;  // parked or hidden
+  fraHelp.SetTop(HelpRailTop);
+  tmrClose.SetEnabled(true);
+}
+
+void FrmBattleSettings::tmrHelp_Timer() {
+  fraHelp.SetTop(fraHelp.Top() - HelpStep);
+  if (fraHelp.Top() == HelpRailTop) {
+    fraHelp.SetTop(HelpOpenTop);
+    tmrHelp.SetEnabled(false);
+  }
+}
+
+void FrmBattleSettings::tmrClose_Timer() {
+  fraHelp.SetTop(fraHelp.Top() + HelpStep);
+  if (fraHelp.Top() == HelpClosedTop) tmrClose.SetEnabled(false);
+}
+
+}  // namespace duelmark
