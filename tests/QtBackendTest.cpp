@@ -5,7 +5,11 @@
 #include <QFontMetricsF>
 
 #include "Battle.h"
+#include <QLineEdit>
+#include <QListWidget>
+
 #include "FrmBattle.h"
+#include "FrmBattleSettings.h"
 #include "Harness.h"
 #include "LabelView.h"
 #include "QtHost.h"
@@ -96,6 +100,72 @@ TEST_F(QtBackend, ClosingTheWindowByItsTitleBarEndsTheProgram) {
   form_->close();
   EXPECT_TRUE(Runtime().Ended());
   EXPECT_EQ(host_.ViewOf(frmBattle()), nullptr);  // a later touch does not bring it back on screen
+}
+
+class QtSettings : public Harness {
+ protected:
+  QtSettings() : host_(Runtime()) {
+    frmBattleSettings().Show();
+    form_ = host_.ViewOf(frmBattleSettings());
+  }
+  QWidget& WidgetOf(const rt::Control& control) { return form_->ViewOf(control)->Widget(); }
+
+  rt::qt::QtHost host_;
+  rt::qt::FormView* form_ = nullptr;
+};
+
+TEST_F(QtSettings, FocusStartsInMagicDefAndTabFollowsTheStoredOrder) {
+  FrmBattleSettings& form = frmBattleSettings();
+  EXPECT_EQ(form_->focusWidget(), &WidgetOf(form.txtMagicDef));
+  QWidget* widget = &WidgetOf(form.txtMagicDef);
+  std::vector<QString> order;
+  for (int i = 0; i < 15; ++i) {
+    widget = widget->nextInFocusChain();
+    while (widget->focusPolicy() == Qt::NoFocus || widget == form_) widget = widget->nextInFocusChain();
+    order.push_back(widget->objectName());
+  }
+  EXPECT_EQ(order, (std::vector<QString>{"txtMagic", "txtAttack", "txtDefence", "txtHealth", "txtEHealth",
+                                         "txtEAttack", "txtEDefence", "txtESuicide", "txtEMagDef", "cmdEXIT",
+                                         "cmdStart", "lstNumEn", "cmdDefaults", "cmdHelp", "cmdClose"}));
+}
+
+TEST_F(QtSettings, WhatTheUserTypesOrChoosesReachesTheControls) {
+  FrmBattleSettings& form = frmBattleSettings();
+  auto& attack = dynamic_cast<QLineEdit&>(WidgetOf(form.txtAttack));
+  EXPECT_EQ(attack.text(), "15");
+  attack.selectAll();
+  attack.insert("12abc");  // as typing does
+  EXPECT_EQ(form.txtAttack.Text(), "12abc");
+  auto& list = dynamic_cast<QListWidget&>(WidgetOf(form.lstNumEn));
+  EXPECT_EQ(list.currentRow(), 0);
+  list.setCurrentRow(3);
+  EXPECT_EQ(form.lstNumEn.Text(), "4");
+  Runtime().Click(form.cmdDefaults);
+  EXPECT_EQ(attack.text(), "15");
+  EXPECT_EQ(list.currentRow(), 0);
+}
+
+TEST_F(QtSettings, ARefusedTextGetsTheFocusWithItsTextSelected) {
+  FrmBattleSettings& form = frmBattleSettings();
+  std::string message;
+  Runtime().SetMessageSink([&message](const std::string& text) { message = text; });
+  form.txtEDefence.SetText("five");
+  Runtime().Click(form.cmdStart);
+  EXPECT_TRUE(message.starts_with("Enemy \"Defence\""));
+  auto& box = dynamic_cast<QLineEdit&>(WidgetOf(form.txtEDefence));
+  EXPECT_EQ(form_->focusWidget(), &box);
+  EXPECT_EQ(box.selectedText(), "five");
+}
+
+TEST_F(QtSettings, TheHelpPanelIsOpaqueAndOnTop) {
+  FrmBattleSettings& form = frmBattleSettings();
+  QWidget& help = WidgetOf(form.fraHelp);
+  EXPECT_TRUE(help.autoFillBackground());
+  EXPECT_EQ(form_->children().indexOf(&help), form_->children().size() - 1);
+  Runtime().Click(form.cmdHelp);
+  EXPECT_TRUE(help.isVisibleTo(form_));
+  form.fraHelp.SetTop(720);
+  EXPECT_EQ(help.geometry(), QRect(16, 48, 361, 369));
 }
 
 TEST(LabelWrap, ALineBreaksAtTheBlankBeforeTheWordThatOverflows) {

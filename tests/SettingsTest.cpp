@@ -233,8 +233,8 @@ TEST_F(Settings, TheFirstRefusedTextIsNamedAndNothingStarts) {
   Press(Form().cmdStart);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0],
-            "Hero \"Attack\" must be a number from -32768 to 32767, such as 10 or -7.\n"
-            "A fraction is rounded to a whole number.");
+            "Hero \"Attack\" must be a number from -32768 to 32767.\n"
+            "A fraction is rounded to the nearest whole number.");
   EXPECT_EQ(Form().Focused(), &Form().txtAttack);
   EXPECT_FALSE(BattleShown());
   EXPECT_EQ(Runtime().FindLoaded(FrmBattle::kName), nullptr);

@@ -20,8 +20,8 @@ struct Field {
 
 std::string Refusal(const Field& field) {
   return std::string(field.name) +
-         " must be a number from -32768 to 32767, such as 10 or -7.\n"
-         "A fraction is rounded to a whole number.";
+         " must be a number from -32768 to 32767.\n"
+         "A fraction is rounded to the nearest whole number.";
 }
 
 }  // namespace

@@ -50,7 +50,8 @@ QStringList LabelView::WrapAtBlanks(const QString& text, const QFontMetricsF& me
       continue;
     }
     const QString candidate = line + pendingBlanks + token;
-    if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
+    // Widths are whole pixels on screen: a fraction of a pixel over still fits.
+    if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width + 0.5) {
       lines << line;
       line = pendingBlanks.mid(1) + token;
     } else {
