@@ -4,6 +4,7 @@
 #include "Battle.h"
 #include "BattleState.h"
 #include "FrmBattle.h"
+#include "Random.h"
 #include "Runtime.h"
 
 namespace {
@@ -20,9 +21,8 @@ void BM_RefreshBattlefield(benchmark::State& state) {
     State.Turn = static_cast<rt::Int16>((State.Turn + 1) % 6);
     Battle::RefreshBattlefield();
   }
+  rt::Runtime::Install(nullptr);
 }
 BENCHMARK(BM_RefreshBattlefield);
 
 }  // namespace
-
-BENCHMARK_MAIN();
