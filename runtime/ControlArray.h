@@ -13,7 +13,6 @@ class ControlArray {
     if (index < 1 || index > static_cast<int>(members_.size())) RaiseRuntimeError(RuntimeErrorCode::SubscriptOutOfRange);
     return *members_[static_cast<std::size_t>(index - 1)];
   }
-  int Count() const { return static_cast<int>(members_.size()); }
 
  private:
   friend class Window;

@@ -6,13 +6,6 @@ namespace rt {
 
 Window::Window(std::string name, WindowDesign design) : name_(std::move(name)), design_(std::move(design)) {}
 
-Control* Window::Find(std::string_view name, int index) const {
-  for (const auto& control : controls_) {
-    if (control->Name() == name && control->Index() == index) return control.get();
-  }
-  return nullptr;
-}
-
 void Window::Show() { Runtime::Current().Show(*this); }
 void Window::Unload() { Runtime::Current().Unload(*this); }
 void Window::SetHeight(double twips) { Runtime::Current().SetWindowHeight(*this, twips); }

@@ -6,7 +6,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "Control.h"
@@ -37,7 +36,6 @@ class Window {
   const std::string& Name() const { return name_; }
   const WindowDesign& Look() const { return design_; }
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
-  Control* Find(std::string_view name, int index = 0) const;
   const std::vector<Control*>& Timers() const { return timers_; }
 
   bool Loaded() const { return loaded_; }

@@ -9,15 +9,15 @@ QFont DefaultFont() {
   return font;
 }
 
-QFont ToQFont(const FontSpec& spec, const QFont& defaultFont) {
+QFont ToQFont(const FontSpec& wanted, const QFont& defaultFont) {
   QFont font = defaultFont;
-  if (spec.family.empty()) return font;
-  QStringList families{QString::fromStdString(spec.family)};
-  if (spec.family == "Comic Sans MS") families << QStringLiteral("Comic Neue");
+  if (wanted.family.empty()) return font;
+  QStringList families{QString::fromStdString(wanted.family)};
+  if (wanted.family == "Comic Sans MS") families << QStringLiteral("Comic Neue");
   families << defaultFont.families();
   font.setFamilies(families);
-  font.setPointSizeF(spec.points);
-  font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+  font.setPointSizeF(wanted.points);
+  font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
   return font;
 }
 

@@ -22,6 +22,6 @@ inline QColor ToQColor(Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 QFont DefaultFont();
 
 // Comic Sans MS where it is installed, else Comic Neue, else the default font.
-QFont ToQFont(const FontSpec& spec, const QFont& defaultFont);
+QFont ToQFont(const FontSpec& wanted, const QFont& defaultFont);
 
 }  // namespace rt::qt
