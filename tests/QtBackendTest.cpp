@@ -140,9 +140,12 @@ TEST_F(QtSettings, WhatTheUserTypesOrChoosesReachesTheControls) {
   EXPECT_EQ(list.currentRow(), 0);
   list.setCurrentRow(3);
   EXPECT_EQ(form.lstNumEn.Text(), "4");
+  list.clearSelection();  // as a Ctrl+click on the selected item would
+  EXPECT_TRUE(list.item(3)->isSelected());
   Runtime().Click(form.cmdDefaults);
   EXPECT_EQ(attack.text(), "15");
   EXPECT_EQ(list.currentRow(), 0);
+  EXPECT_EQ(list.selectedItems().size(), 1);
 }
 
 TEST_F(QtSettings, ARefusedTextGetsTheFocusWithItsTextSelected) {

@@ -14,6 +14,11 @@ ListBoxView::ListBoxView(Control& control, QWidget* parent, const QFont& font) :
   connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) Runtime::Current().UserEdit(control_, item(row)->text().toStdString());
   });
+  // A Ctrl+click can clear a single selection: the list always keeps its item selected.
+  connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+    const int row = control_.ListIndex();
+    if (selectedItems().isEmpty() && row >= 0) item(row)->setSelected(true);
+  });
 }
 
 void ListBoxView::Sync(Property property) {
@@ -24,6 +29,9 @@ void ListBoxView::Sync(Property property) {
   ControlView::Sync(property);
 }
 
-void ListBoxView::Detach() { disconnect(this, &QListWidget::currentRowChanged, nullptr, nullptr); }
+void ListBoxView::Detach() {
+  disconnect(this, &QListWidget::currentRowChanged, nullptr, nullptr);
+  disconnect(this, &QListWidget::itemSelectionChanged, nullptr, nullptr);
+}
 
 }  // namespace rt::qt
