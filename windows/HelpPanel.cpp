@@ -4,6 +4,7 @@
 #include "FrmBattleSettings.h"
 
 namespace duelmark {
+
 void FrmBattleSettings::cmdHelp_Click() {
   if (tmrHelp.Enabled()) return;  // already opening
   if (tmrClose.Enabled()) {
