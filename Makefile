@@ -1,12 +1,18 @@
-# The two commands of the README. Each installs what is missing, then builds.
-.PHONY: run test deps build build-sanitize
+# The two commands of the README, run and test. Each installs what is missing, then builds.
+# `make` alone builds the program.
+.PHONY: build run test deps deps-test build-sanitize format check-format
 
-deps:
-	@scripts/install-deps.sh
+sources = $(shell git ls-files '*.cpp' '*.h')
 
 build: deps
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default
+
+deps:
+	@scripts/install-deps.sh
+
+deps-test:
+	@scripts/install-deps.sh test
 
 build-sanitize: deps
 	@cmake --preset sanitize >/dev/null
@@ -15,6 +21,13 @@ build-sanitize: deps
 run: build
 	@./build/default/app/duelmark
 
-test: build build-sanitize
+test: deps-test check-format build build-sanitize
 	@ctest --preset default
 	@ctest --preset sanitize
+
+# Formats the whole tree the way .clang-format says.
+format: deps-test
+	@clang-format -i $(sources)
+
+check-format: deps-test
+	@clang-format --dry-run --Werror $(sources) || { echo "Some code is not formatted: run make format." >&2; exit 1; }

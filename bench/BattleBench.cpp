@@ -21,11 +21,11 @@ void BM_WholeBattle(benchmark::State& state) {
         std::move(clock), std::make_unique<rt::ClockSeededRandom>([&seed] { return ++seed; })));
     ResetBattleState();
     State.NumEnemies = static_cast<Int16>(state.range(0));
-    State.Hero = {.Health = 100, .MaxHealth = 100, .Attack = 15, .Defence = 10, .Magic = 20, .MagicDef = 10,
-                  .Alive = rt::kTrue};
+    State.Hero = {
+        .Health = 100, .MaxHealth = 100, .Attack = 15, .Defence = 10, .Magic = 20, .MagicDef = 10, .Alive = rt::kTrue};
     for (int i = 1; i <= State.NumEnemies; ++i) {
-      State.Enemies(i) = {.Health = 20, .MaxHealth = 20, .Attack = 15, .Suicide = 30, .Defence = 5, .MagicDef = 10,
-                          .Alive = rt::kTrue};
+      State.Enemies(i) = {
+          .Health = 20, .MaxHealth = 20, .Attack = 15, .Suicide = 30, .Defence = 5, .MagicDef = 10, .Alive = rt::kTrue};
     }
     frmBattle().Show();
     rt::Runtime::Current().Click(frmBattle().cmdStart);

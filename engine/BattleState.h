@@ -34,7 +34,8 @@ struct EnemyRecord {
 class EnemyTable {
  public:
   EnemyRecord& operator()(int index) {
-    if (index < 0 || index >= static_cast<int>(entries_.size())) rt::RaiseRuntimeError(rt::RuntimeErrorCode::SubscriptOutOfRange);
+    if (index < 0 || index >= static_cast<int>(entries_.size()))
+      rt::RaiseRuntimeError(rt::RuntimeErrorCode::SubscriptOutOfRange);
     return entries_[static_cast<std::size_t>(index)];
   }
 
@@ -54,6 +55,8 @@ struct BattleState {
   Int16 HeroMoves = 0;
   Int16 EnemyMoves = 0;
   Int16 Damage = 0;
+  // What each of the Hero's moves achieved; kUntried until the Hero has used it.
+  static constexpr Int16 kUntried = -1000;
   Int16 AttackEstimate = 0;
   Int16 MagicEstimate = 0;
   Int16 CureEstimate = 0;

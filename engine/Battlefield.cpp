@@ -1,5 +1,4 @@
 #include "Battle.h"
-
 #include "BattleState.h"
 #include "FrmBattle.h"
 

@@ -10,8 +10,6 @@
 namespace duelmark::MoveChooser {
 namespace {
 
-constexpr Int16 kUntried = -1000;  // an estimate of a move the Hero has not used yet
-
 // Every draw is preceded by its own re-seed.
 float Draw() {
   rt::RandomSource& random = rt::Runtime::Current().Random();
@@ -28,9 +26,9 @@ void BetterEstimatedMove() {
 }
 
 void UntriedMoveElse(void (*otherwise)()) {
-  if (State.AttackEstimate == kUntried) {
+  if (State.AttackEstimate == BattleState::kUntried) {
     Attacks::HeroAttack();
-  } else if (State.MagicEstimate == kUntried) {
+  } else if (State.MagicEstimate == BattleState::kUntried) {
     Attacks::HeroMagic();
   } else {
     otherwise();

@@ -37,9 +37,7 @@ Control::Control(Window& owner, ControlKind kind, std::string name, int index, D
       height_(design_.height),
       interval_(design_.interval) {}
 
-std::string Control::TraceName() const {
-  return index_ == 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
-}
+std::string Control::TraceName() const { return index_ == 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"; }
 
 int Control::ListIndex() const {
   const auto& items = design_.items;

@@ -49,9 +49,9 @@ struct Design {
   std::optional<Rgb> foreColor{};
   std::optional<Rgb> backColor{};
   FontSpec font{};
-  std::string picture{};   // name of an image resource
-  bool stretch = false;  // the picture is scaled to the control's size
-  int tabIndex = -1;     // place in the tab order; only text boxes, lists and buttons take the focus
+  std::string picture{};             // name of an image resource
+  bool stretch = false;              // the picture is scaled to the control's size
+  int tabIndex = -1;                 // place in the tab order; only text boxes, lists and buttons take the focus
   std::vector<std::string> items{};  // a list box's items
 };
 

@@ -10,7 +10,8 @@ namespace rt {
 class ControlArray {
  public:
   Control& operator()(int index) const {
-    if (index < 1 || index > static_cast<int>(members_.size())) RaiseRuntimeError(RuntimeErrorCode::SubscriptOutOfRange);
+    if (index < 1 || index > static_cast<int>(members_.size()))
+      RaiseRuntimeError(RuntimeErrorCode::SubscriptOutOfRange);
     return *members_[static_cast<std::size_t>(index - 1)];
   }
 

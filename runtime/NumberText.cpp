@@ -27,7 +27,7 @@ bool FractionRoundsUp(std::string_view fraction, bool wholeIsOdd) {
 
 }  // namespace
 
-NumberTextResult ParseNumber(std::string_view text, char localeDecimalSeparator) {
+NumberTextResult ParseNumber(std::string_view text, NumberFormat format) {
   text = TrimBlanks(text);
   bool negative = false;
   if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
@@ -46,7 +46,8 @@ NumberTextResult ParseNumber(std::string_view text, char localeDecimalSeparator)
   const std::size_t wholeDigits = pos;
 
   std::string_view fraction;
-  if (pos < text.size() && (text[pos] == '.' || text[pos] == localeDecimalSeparator)) {
+  const auto isDecimalPoint = [format](char c) { return c == format.decimal || (c == '.' && format.group != '.'); };
+  if (pos < text.size() && isDecimalPoint(text[pos])) {
     const std::size_t start = ++pos;
     while (pos < text.size() && IsDigit(text[pos])) ++pos;
     fraction = text.substr(start, pos - start);

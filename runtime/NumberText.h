@@ -9,12 +9,19 @@ namespace rt {
 
 enum class NumberTextError { NotANumber, OutOfRange };
 
+// The separators of the user's locale; a group separator outside ASCII is 0.
+struct NumberFormat {
+  char decimal = '.';
+  char group = ',';
+};
+
 using NumberTextResult = std::variant<Int16, NumberTextError>;
 
 // Accepts optional blanks around, an optional sign, and digits with an optional fraction
-// written with "." or the given locale decimal separator; the fraction is rounded half to
-// even. Everything else (empty, letters, group separators, exponents, hexadecimal, currency)
-// is NotANumber; a rounded value outside -32768..32767 is OutOfRange.
-NumberTextResult ParseNumber(std::string_view text, char localeDecimalSeparator = '.');
+// written with the locale's decimal separator, or with "." where "." groups no thousands; the
+// fraction is rounded half to even. Everything else (empty, letters, group separators,
+// exponents, hexadecimal, currency) is NotANumber; a rounded value outside -32768..32767 is
+// OutOfRange.
+NumberTextResult ParseNumber(std::string_view text, NumberFormat format = {});
 
 }  // namespace rt

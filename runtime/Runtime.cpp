@@ -1,6 +1,8 @@
 #include "Runtime.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 #include "TraceFormat.h"
@@ -23,12 +25,22 @@ Runtime::~Runtime() = default;
 Runtime& Runtime::Current() {
   auto& current = CurrentSlot();
   if (!current) {
-    current = std::make_unique<Runtime>(std::make_unique<SteadyClock>(), std::make_unique<ClockSeededRandom>(SystemClockTicks));
+    current = std::make_unique<Runtime>(std::make_unique<SteadyClock>(),
+                                        std::make_unique<ClockSeededRandom>(SystemClockTicks));
   }
   return *current;
 }
 
-void Runtime::Install(std::unique_ptr<Runtime> runtime) { CurrentSlot() = std::move(runtime); }
+void Runtime::Install(std::unique_ptr<Runtime> runtime) {
+  auto& current = CurrentSlot();
+  // An observer (the Qt host) shows the current runtime's windows; replacing the runtime
+  // under it would leave it on freed windows. That is a programming error: stop at once.
+  if (current && current->observer_) {
+    std::fputs("Runtime::Install: the runtime to replace is still observed; remove its observer first.\n", stderr);
+    std::abort();
+  }
+  current = std::move(runtime);
+}
 
 Window* Runtime::FindLoaded(std::string_view name) const {
   for (const auto& window : windows_) {
@@ -178,7 +190,8 @@ void Runtime::Discard(Window& window) {
   window.loaded_ = false;
   window.visible_ = false;
   if (observer_) observer_->WindowUnloaded(window);
-  const auto found = std::find_if(windows_.begin(), windows_.end(), [&window](const auto& w) { return w.get() == &window; });
+  const auto found =
+      std::find_if(windows_.begin(), windows_.end(), [&window](const auto& w) { return w.get() == &window; });
   unloaded_.push_back(std::move(*found));
   windows_.erase(found);
   if (observer_) observer_->TimersChanged();

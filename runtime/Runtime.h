@@ -10,6 +10,7 @@
 
 #include "Clock.h"
 #include "Control.h"
+#include "NumberText.h"
 #include "Random.h"
 #include "RuntimeObserver.h"
 #include "Window.h"
@@ -36,9 +37,9 @@ class Runtime {
   void SetTraceSink(TraceSink sink) { traceSink_ = std::move(sink); }  // an empty sink switches it off
   void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
 
-  // The decimal separator of the user's locale, for numbers typed by the user.
-  char DecimalSeparator() const { return decimalSeparator_; }
-  void SetDecimalSeparator(char separator) { decimalSeparator_ = separator; }
+  // The separators of the user's locale, for numbers typed by the user.
+  NumberFormat GetNumberFormat() const { return numberFormat_; }
+  void SetNumberFormat(NumberFormat format) { numberFormat_ = format; }
 
   // A message box; it returns once the user has read it.
   void ShowMessage(const std::string& text);
@@ -86,7 +87,7 @@ class Runtime {
   RuntimeObserver* observer_ = nullptr;
   TraceSink traceSink_;
   MessageSink messageSink_;
-  char decimalSeparator_ = '.';
+  NumberFormat numberFormat_;
   std::vector<std::unique_ptr<Window>> windows_;
   std::vector<std::unique_ptr<Window>> unloaded_;  // destroyed once the current event has returned
   int eventDepth_ = 0;

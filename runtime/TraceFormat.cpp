@@ -1,14 +1,15 @@
 #include "TraceFormat.h"
 
 #include <charconv>
-#include <cstdio>
 
 namespace rt {
 
 std::string TraceTime(Micros time) {
   char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.3f", static_cast<double>(time) / 1e6);
-  return buffer;
+  // Seconds with three decimals and a ".", whatever the user's locale.
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(time) / 1e6, std::chars_format::fixed, 3);
+  return std::string(buffer, result.ptr);
 }
 
 std::string TraceValue(bool value) { return value ? "True" : "False"; }

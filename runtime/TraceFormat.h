@@ -8,9 +8,9 @@
 
 namespace rt {
 
-std::string TraceTime(Micros time);           // seconds with three decimals: "3.004"
-std::string TraceValue(bool value);           // True or False
-std::string TraceValue(double value);         // plain decimal, fraction kept, no trailing zeros
+std::string TraceTime(Micros time);             // seconds with three decimals: "3.004"
+std::string TraceValue(bool value);             // True or False
+std::string TraceValue(double value);           // plain decimal, fraction kept, no trailing zeros
 std::string TraceValue(std::string_view text);  // double quotes; '"' and '\' escaped
 
 }  // namespace rt

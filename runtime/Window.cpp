@@ -21,7 +21,7 @@ Control& Window::Keep(std::unique_ptr<Control> control) {
 }
 
 ControlArray Window::AddArray(ControlKind kind, const std::string& name, std::initializer_list<int> stackingOrder,
-                             const std::function<Design(int index)>& design) {
+                              const std::function<Design(int index)>& design) {
   ControlArray array;
   array.members_.resize(stackingOrder.size(), nullptr);
   for (int index : stackingOrder) {

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that Duelmark needs to build, test and run, if any is missing.
+# Installs the Debian packages that Duelmark needs to build and run, if any is missing; with
+# the argument "test", also what its tests need.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,11 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-liberation2
 )
+for_tests=false
+if [ "${1:-}" = test ]; then
+  for_tests=true
+  packages+=(clang-format locales)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -15,14 +21,24 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# The tests also read numbers and the trace under a German locale.
+german_missing() { $for_tests && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; }
+if [ ${#missing[@]} -eq 0 ] && ! german_missing; then exit 0; fi
 
-echo "Installing missing packages: ${missing[*]}"
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
   command -v sudo >/dev/null || { echo "Please run as root or install sudo: the packages ${missing[*]} are missing." >&2; exit 1; }
   sudo=(sudo)
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing missing packages: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+if german_missing; then
+  echo "Generating the locale de_DE.UTF-8"
+  "${sudo[@]}" sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo[@]}" locale-gen >/dev/null
+fi

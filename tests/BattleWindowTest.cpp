@@ -43,7 +43,8 @@ const Expected kBattleWindow[] = {
     {"lblEnemyMax", 5, ControlKind::Label, 1320, 1200, 75, 240, false, ""},
     {"tmrEnemyAttack", 0, ControlKind::Timer, 0, 0, 0, 0, false, ""},
     {"tmrCure", 0, ControlKind::Timer, 0, 0, 0, 0, false, ""},
-    {"cmdStart", 0, ControlKind::CommandButton, 3720, 5040, 1215, 1575, true, "Press this button to start the simulator."},
+    {"cmdStart", 0, ControlKind::CommandButton, 3720, 5040, 1215, 1575, true,
+     "Press this button to start the simulator."},
     {"tmrHeroAttack", 0, ControlKind::Timer, 0, 0, 0, 0, false, ""},
     {"frameHero", 0, ControlKind::Frame, 120, 5640, 1695, 615, true, "Hero"},
     {"lblHPMax", 0, ControlKind::Label, 1200, 240, 75, 240, true, ""},
@@ -133,9 +134,9 @@ TEST_F(BattleWindow, LoadSetsTheStartValuesAndDrawsThreeEnemies) {
   EXPECT_EQ(State.LastTurn, 3);
   EXPECT_EQ(State.EnemiesAlive, 3);
   EXPECT_EQ(State.Turn, 0);
-  EXPECT_EQ(State.AttackEstimate, -1000);
-  EXPECT_EQ(State.MagicEstimate, -1000);
-  EXPECT_EQ(State.CureEstimate, -1000);
+  EXPECT_EQ(State.AttackEstimate, BattleState::kUntried);
+  EXPECT_EQ(State.MagicEstimate, BattleState::kUntried);
+  EXPECT_EQ(State.CureEstimate, BattleState::kUntried);
   EXPECT_EQ(State.EnemyFullHealth, 20);
   EXPECT_FALSE(form.Visible());
   for (int i = 1; i <= 5; ++i) {

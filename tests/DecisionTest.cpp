@@ -40,7 +40,7 @@ class Decisions : public Harness {
   }
 };
 
-constexpr int kUntried = -1000;
+constexpr int kUntried = BattleState::kUntried;
 
 TEST_F(Decisions, AnUnhurtHeroTriesAttackThenMagicThenUsesTheBetterEstimate) {
   EXPECT_EQ(HeroDecides(100, kUntried, kUntried), "attack");
@@ -50,9 +50,10 @@ TEST_F(Decisions, AnUnhurtHeroTriesAttackThenMagicThenUsesTheBetterEstimate) {
   EXPECT_EQ(HeroDecides(100, 10, 10), "magic");
   EXPECT_EQ(HeroDecides(100, -5, 0), "magic");
   EXPECT_EQ(State.HeroMoves, 5);
-  // Above the maximum after a negative hit counts as unhurt, however dangerous the Enemies.
+  // Above the maximum after a negative hit counts as unhurt, however dangerous the Enemies:
+  // it tries magic, where an endangered Hero would attack with the better estimate.
   State.MaxEnemyDamage = 90;
-  EXPECT_EQ(HeroDecides(101, 12, 10), "attack");
+  EXPECT_EQ(HeroDecides(101, 12, kUntried), "magic");
 }
 
 TEST_F(Decisions, AHurtHeroOutOfDangerChoosesLikeAnUnhurtOne) {
@@ -66,7 +67,7 @@ TEST_F(Decisions, AHurtHeroOutOfDangerChoosesLikeAnUnhurtOne) {
 }
 
 TEST_F(Decisions, AnEndangeredHeroCuresWhileTheCureCanKeepUp) {
-  State.MaxEnemyDamage = 15;  // three Enemies alive: D = 45, 2D = 90
+  State.MaxEnemyDamage = 15;                   // three Enemies alive: D = 45, 2D = 90
   EXPECT_EQ(HeroDecides(90, 30, 20), "cure");  // 2D equal to the health is not safe
   State.MaxEnemyDamage = 10;                   // D = 30 = Magic 20 + Health 10
   EXPECT_EQ(HeroDecides(10, 30, 20), "cure");

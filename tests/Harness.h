@@ -56,11 +56,11 @@ class Harness : public ::testing::Test {
   // The default statistics against the given number of Enemies, as the launch leaves them.
   static void FillDefaults(int enemies) {
     State.NumEnemies = static_cast<Int16>(enemies);
-    State.Hero = {.Health = 100, .MaxHealth = 100, .Attack = 15, .Defence = 10, .Magic = 20, .MagicDef = 10,
-                  .Alive = rt::kTrue};
+    State.Hero = {
+        .Health = 100, .MaxHealth = 100, .Attack = 15, .Defence = 10, .Magic = 20, .MagicDef = 10, .Alive = rt::kTrue};
     for (int i = 1; i <= enemies; ++i) {
-      State.Enemies(i) = {.Health = 20, .MaxHealth = 20, .Attack = 15, .Suicide = 30, .Defence = 5, .MagicDef = 10,
-                          .Alive = rt::kTrue};
+      State.Enemies(i) = {
+          .Health = 20, .MaxHealth = 20, .Attack = 15, .Suicide = 30, .Defence = 5, .MagicDef = 10, .Alive = rt::kTrue};
     }
   }
 

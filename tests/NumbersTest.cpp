@@ -46,7 +46,7 @@ TEST(Numbers, ParsesBlanksSignsAndFractionsRoundedHalfToEven) {
   EXPECT_EQ(std::get<rt::Int16>(ParseNumber("-2.5")), -2);
   EXPECT_EQ(std::get<rt::Int16>(ParseNumber(".5")), 0);
   EXPECT_EQ(std::get<rt::Int16>(ParseNumber("7.")), 7);
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber("3,5", ',')), 4);
+  EXPECT_EQ(std::get<rt::Int16>(ParseNumber("3,5", {.decimal = ',', .group = '.'})), 4);
   EXPECT_EQ(std::get<rt::Int16>(ParseNumber("0")), 0);
 }
 
@@ -62,8 +62,8 @@ TEST(Numbers, AcceptsExactlyTheSixteenBitRangeAfterRounding) {
 }
 
 TEST(Numbers, RefusesEverythingThatIsNotAPlainDecimalNumber) {
-  for (const char* text : {"", "   ", "-", "+", ".", "12abc", "abc", "1,000", "1e3", "&H10", "0x10", "$5", "5 5",
-                           "--5", "+-5", "- 5", "1.2.3", "3,5"}) {
+  for (const char* text : {"", "   ", "-", "+", ".", "12abc", "abc", "1,000", "1e3", "&H10", "0x10", "$5", "5 5", "--5",
+                           "+-5", "- 5", "1.2.3", "3,5"}) {
     EXPECT_EQ(std::get<NumberTextError>(ParseNumber(text)), NumberTextError::NotANumber) << '"' << text << '"';
   }
 }

@@ -3,14 +3,14 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
-
-#include "Battle.h"
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "Battle.h"
 #include "FrmBattle.h"
 #include "FrmBattleSettings.h"
 #include "Harness.h"
+#include "ImageView.h"
 #include "LabelView.h"
 #include "QtHost.h"
 
@@ -102,6 +102,19 @@ TEST_F(QtBackend, ClosingTheWindowByItsTitleBarEndsTheProgram) {
   EXPECT_EQ(host_.ViewOf(frmBattle()), nullptr);  // a later touch does not bring it back on screen
 }
 
+// The host shows the current runtime's windows: replacing that runtime under it is refused.
+TEST_F(QtBackend, AFreshRuntimeCannotBeInstalledUnderALivingHost) {
+  EXPECT_DEATH(Install(std::make_unique<ScriptedRandom>()), "still observed");
+}
+
+// Every picture of the battle window is built in: a misspelt name would draw nothing.
+TEST_F(QtBackend, EveryPictureControlFindsItsPicture) {
+  for (const auto& control : frmBattle().Controls()) {
+    if (control->Kind() != rt::ControlKind::Image) continue;
+    EXPECT_FALSE(rt::qt::LoadPicture(control->Look().picture).isNull()) << control->TraceName();
+  }
+}
+
 class QtSettings : public Harness {
  protected:
   QtSettings() : host_(Runtime()) {
@@ -124,9 +137,14 @@ TEST_F(QtSettings, FocusStartsInMagicDefAndTabFollowsTheStoredOrder) {
     while (widget->focusPolicy() == Qt::NoFocus || widget == form_) widget = widget->nextInFocusChain();
     order.push_back(widget->objectName());
   }
-  EXPECT_EQ(order, (std::vector<QString>{"txtMagic", "txtAttack", "txtDefence", "txtHealth", "txtEHealth",
-                                         "txtEAttack", "txtEDefence", "txtESuicide", "txtEMagDef", "cmdEXIT",
-                                         "cmdStart", "lstNumEn", "cmdDefaults", "cmdHelp", "cmdClose"}));
+  EXPECT_EQ(order, (std::vector<QString>{"txtMagic", "txtAttack", "txtDefence", "txtHealth", "txtEHealth", "txtEAttack",
+                                         "txtEDefence", "txtESuicide", "txtEMagDef", "cmdEXIT", "cmdStart", "lstNumEn",
+                                         "cmdDefaults", "cmdHelp", "cmdClose"}));
+
+  WidgetOf(form.txtAttack).setFocus();
+  form_->showMinimized();  // a restored window keeps the user's focus
+  form_->showNormal();
+  EXPECT_EQ(form_->focusWidget(), &WidgetOf(form.txtAttack));
 }
 
 TEST_F(QtSettings, WhatTheUserTypesOrChoosesReachesTheControls) {
@@ -164,6 +182,8 @@ TEST_F(QtSettings, TheHelpPanelIsOpaqueAndOnTop) {
   FrmBattleSettings& form = frmBattleSettings();
   QWidget& help = WidgetOf(form.fraHelp);
   EXPECT_TRUE(help.autoFillBackground());
+  EXPECT_EQ(form_->height(), help.y());  // parked just below the visible part
+  EXPECT_LT(WidgetOf(form.cmdStart).geometry().bottom(), form_->height());
   EXPECT_EQ(form_->children().indexOf(&help), form_->children().size() - 1);
   Runtime().Click(form.cmdHelp);
   EXPECT_TRUE(help.isVisibleTo(form_));

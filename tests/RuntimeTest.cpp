@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <clocale>
 #include <numeric>
 
 #include "Harness.h"
@@ -21,9 +22,16 @@ class Probe final : public rt::Window {
         lblOut(Add(rt::ControlKind::Label, "lblOut", {.left = 10.5})),
         lstPick(Add(rt::ControlKind::ListBox, "lstPick", {.text = "1", .items = {"1", "2", "3"}})),
         arr(AddArray(rt::ControlKind::Label, "arr", {1, 2}, [](int) { return rt::Design{}; })) {
-    tmrFast.OnTimer([this] { events.push_back("fast@" + std::to_string(rt::Runtime::Current().GetClock().Now() / 1000)); onFast(); });
-    tmrSlow.OnTimer([this] { events.push_back("slow@" + std::to_string(rt::Runtime::Current().GetClock().Now() / 1000)); });
-    cmdGo.OnClick([this] { events.push_back("click"); onClick(); });
+    tmrFast.OnTimer([this] {
+      events.push_back("fast@" + std::to_string(rt::Runtime::Current().GetClock().Now() / 1000));
+      onFast();
+    });
+    tmrSlow.OnTimer(
+        [this] { events.push_back("slow@" + std::to_string(rt::Runtime::Current().GetClock().Now() / 1000)); });
+    cmdGo.OnClick([this] {
+      events.push_back("click");
+      onClick();
+    });
   }
   void Form_Load() override { ++loads; }
 
@@ -224,12 +232,17 @@ TEST_F(RuntimeTest, TraceWritesEventsAndWritesInTheirExactForm) {
   EXPECT_EQ(trace_.back(), "3.054 frmProbe.tmrFast_Timer");
 }
 
-TEST(TraceFormat, NumbersKeepTheirFractionWithoutTrailingZeros) {
-  EXPECT_EQ(rt::TraceValue(770.0), "770");
-  EXPECT_EQ(rt::TraceValue(-180.25), "-180.25");
-  EXPECT_EQ(rt::TraceValue(0.1 + 0.2), "0.30000000000000004");
-  EXPECT_EQ(rt::TraceTime(112'000), "0.112");
-  EXPECT_EQ(rt::TraceTime(0), "0.000");
+// The trace is read by tools: a German locale, with its decimal comma, changes nothing.
+TEST(TraceFormat, NumbersKeepTheirFractionWithoutTrailingZerosInEveryLocale) {
+  for (const char* locale : {"C", "de_DE.UTF-8"}) {
+    ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr) << locale << " is not installed";
+    EXPECT_EQ(rt::TraceValue(770.0), "770");
+    EXPECT_EQ(rt::TraceValue(-180.25), "-180.25");
+    EXPECT_EQ(rt::TraceValue(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(rt::TraceTime(112'000), "0.112");
+    EXPECT_EQ(rt::TraceTime(0), "0.000");
+  }
+  std::setlocale(LC_ALL, "C");
 }
 
 TEST(Random, DrawsStayStrictlyBelowOneAndReseedingNeverRepeatsADraw) {

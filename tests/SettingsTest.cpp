@@ -123,8 +123,8 @@ class Settings : public Harness {
   }
   std::vector<std::string> Texts() {
     FrmBattleSettings& f = Form();
-    return {f.txtHealth.Text(),  f.txtAttack.Text(),   f.txtDefence.Text(),  f.txtMagic.Text(),
-            f.txtMagicDef.Text(), f.txtEHealth.Text(), f.txtEAttack.Text(),  f.txtESuicide.Text(),
+    return {f.txtHealth.Text(),   f.txtAttack.Text(),  f.txtDefence.Text(), f.txtMagic.Text(),
+            f.txtMagicDef.Text(), f.txtEHealth.Text(), f.txtEAttack.Text(), f.txtESuicide.Text(),
             f.txtEDefence.Text(), f.txtEMagDef.Text(), f.lstNumEn.Text()};
   }
   std::vector<std::string> messages_;
@@ -163,11 +163,13 @@ TEST_F(Settings, StartBattleWithOneEnemyFillsTheStateAndSwapsTheWindows) {
   Press(Form().cmdStart);
   EXPECT_EQ(State.NumEnemies, 1);
   const HeroRecord& hero = State.Hero;
-  EXPECT_EQ((std::vector<int>{hero.Health, hero.MaxHealth, hero.Attack, hero.Defence, hero.Magic, hero.MagicDef, hero.Alive}),
-            (std::vector<int>{100, 100, 15, 10, 20, 10, -1}));
+  EXPECT_EQ(
+      (std::vector<int>{hero.Health, hero.MaxHealth, hero.Attack, hero.Defence, hero.Magic, hero.MagicDef, hero.Alive}),
+      (std::vector<int>{100, 100, 15, 10, 20, 10, -1}));
   const EnemyRecord& one = State.Enemies(1);
-  EXPECT_EQ((std::vector<int>{one.Health, one.MaxHealth, one.Attack, one.Suicide, one.Defence, one.MagicDef, one.Alive}),
-            (std::vector<int>{20, 20, 15, 30, 5, 10, -1}));
+  EXPECT_EQ(
+      (std::vector<int>{one.Health, one.MaxHealth, one.Attack, one.Suicide, one.Defence, one.MagicDef, one.Alive}),
+      (std::vector<int>{20, 20, 15, 30, 5, 10, -1}));
   for (int i = 2; i <= 5; ++i) {
     const EnemyRecord& other = State.Enemies(i);
     EXPECT_EQ((std::vector<int>{other.Health, other.MaxHealth, other.Attack, other.Suicide, other.Defence,
@@ -216,13 +218,24 @@ TEST_F(Settings, TextsAreConvertedRoundingHalvesToEven) {
   EXPECT_EQ(State.Enemies(1).Alive, rt::kTrue);
 }
 
-TEST_F(Settings, AFractionWithTheLocaleSeparatorIsANumberToo) {
-  Runtime().SetDecimalSeparator(',');
-  Type(Form().txtHealth, "99,5");
-  Type(Form().txtAttack, "12.5");
-  Press(Form().cmdStart);
-  EXPECT_EQ(State.Hero.Health, 100);
-  EXPECT_EQ(State.Hero.Attack, 12);
+// German groups thousands with "." and English with ","; neither separator is a decimal point.
+TEST_F(Settings, AFractionIsWrittenWithTheLocaleSeparatorAndAThousandsSeparatorIsRefused) {
+  for (const rt::NumberFormat format : {rt::NumberFormat{',', '.'}, rt::NumberFormat{'.', ','}}) {
+    const std::string point(1, format.decimal), group(1, format.group);
+    Install(std::make_unique<ScriptedRandom>());  // afresh after the launch before
+    Runtime().SetMessageSink([this](const std::string& text) { messages_.push_back(text); });
+    Runtime().SetNumberFormat(format);
+    Form().Show();
+    Type(Form().txtHealth, "1" + group + "000");
+    Press(Form().cmdStart);
+    ASSERT_FALSE(BattleShown()) << point;
+    EXPECT_EQ(messages_.back(), "Hero \"Health\" must be a number from -32768 to 32767.\nA fraction, written with \"" +
+                                    point + "\", is rounded to the nearest whole number.");
+    Type(Form().txtHealth, "99" + point + "5");
+    Press(Form().cmdStart);
+    ASSERT_TRUE(BattleShown()) << point;
+    EXPECT_EQ(State.Hero.Health, 100);
+  }
 }
 
 TEST_F(Settings, TheFirstRefusedTextIsNamedAndNothingStarts) {
@@ -234,7 +247,7 @@ TEST_F(Settings, TheFirstRefusedTextIsNamedAndNothingStarts) {
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0],
             "Hero \"Attack\" must be a number from -32768 to 32767.\n"
-            "A fraction is rounded to the nearest whole number.");
+            "A fraction, written with \".\", is rounded to the nearest whole number.");
   EXPECT_EQ(Form().Focused(), &Form().txtAttack);
   EXPECT_FALSE(BattleShown());
   EXPECT_EQ(Runtime().FindLoaded(FrmBattle::kName), nullptr);
@@ -297,10 +310,9 @@ TEST_F(HelpPanel, OpensInTwentyTwoTicksAndJumpsFromTheRailToRest) {
   EXPECT_EQ(Top(), 1110);
   TakeTrace();
   Ticks(1);
-  EXPECT_EQ(TakeTrace(), (std::vector<std::string>{"frmBattleSettings.tmrHelp_Timer",
-                                                   "frmBattleSettings.fraHelp.Top=860",
-                                                   "frmBattleSettings.fraHelp.Top=720",
-                                                   "frmBattleSettings.tmrHelp.Enabled=False"}));
+  EXPECT_EQ(TakeTrace(),
+            (std::vector<std::string>{"frmBattleSettings.tmrHelp_Timer", "frmBattleSettings.fraHelp.Top=860",
+                                      "frmBattleSettings.fraHelp.Top=720", "frmBattleSettings.tmrHelp.Enabled=False"}));
   EXPECT_FALSE(Opening());
   Ticks(10);
   EXPECT_EQ(Top(), 720);
@@ -357,6 +369,46 @@ TEST_F(HelpPanel, PressesNeverStartASecondMotion) {
   EXPECT_EQ(Top(), 6360);
   EXPECT_FALSE(Opening());
   EXPECT_FALSE(Closing());
+}
+
+// Two or three presses of Help and Close at every moment, from parked or open: the panel
+// never leaves its rail and comes to rest where the last press sends it.
+TEST_F(HelpPanel, EveryTimingOfPressesComesToRestWithBothTimersOff) {
+  int tried = 0;
+  for (const bool startOpen : {false, true}) {
+    for (int presses = 2; presses <= 3; ++presses) {
+      const int stepMs = presses == 2 ? 5 : 25;
+      const int gaps = 1200 / stepMs + 1;
+      for (int buttons = 0; buttons < (1 << presses); ++buttons) {
+        for (int gapCode = 0; gapCode < (presses == 2 ? gaps : gaps * gaps); ++gapCode) {
+          Install(std::make_unique<ScriptedRandom>());
+          Runtime().SetTraceSink({});
+          Form().Show();
+          if (startOpen) {
+            Press(Form().cmdHelp);
+            Ticks(22);
+          }
+          const std::string scenario = "open " + std::to_string(startOpen) + ", buttons " + std::to_string(buttons) +
+                                       ", gaps " + std::to_string(gapCode);
+          bool lastIsHelp = false;
+          for (int press = 0, code = gapCode; press < presses; ++press) {
+            if (press > 0) {
+              AdvanceMs(stepMs * (code % gaps));
+              code /= gaps;
+            }
+            lastIsHelp = (buttons >> press & 1) != 0;
+            Press(lastIsHelp ? Form().cmdHelp : Form().cmdClose);
+            ASSERT_TRUE(Top() >= 720 && Top() <= 6360) << scenario;
+          }
+          Ticks(23);
+          ASSERT_EQ(Top(), lastIsHelp ? 720 : 6360) << scenario;
+          ASSERT_FALSE(Opening() || Closing()) << scenario;
+          ++tried;
+        }
+      }
+    }
+  }
+  RecordProperty("timings", tried);
 }
 
 TEST_F(HelpPanel, DefaultsDuringAMotionLeaveItRunning) {

@@ -24,8 +24,13 @@ class Soak : public Harness {
     ResetBattleState();
     State.NumEnemies = static_cast<Int16>(std::uniform_int_distribution<int>(1, 5)(dice));
     const Int16 health = roll();
-    State.Hero = {.Health = health, .MaxHealth = health, .Attack = roll(), .Defence = roll(), .Magic = roll(),
-                  .MagicDef = roll(), .Alive = rt::kTrue};
+    State.Hero = {.Health = health,
+                  .MaxHealth = health,
+                  .Attack = roll(),
+                  .Defence = roll(),
+                  .Magic = roll(),
+                  .MagicDef = roll(),
+                  .Alive = rt::kTrue};
     const EnemyRecord enemy{.Attack = roll(), .Suicide = roll(), .Defence = roll(), .MagicDef = roll()};
     const Int16 enemyHealth = roll();
     for (int i = 1; i <= State.NumEnemies; ++i) {

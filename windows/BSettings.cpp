@@ -18,10 +18,9 @@ struct Field {
   const char* name;  // as the window labels it
 };
 
-std::string Refusal(const Field& field) {
-  return std::string(field.name) +
-         " must be a number from -32768 to 32767.\n"
-         "A fraction is rounded to the nearest whole number.";
+std::string Refusal(const Field& field, char decimalSeparator) {
+  return std::string(field.name) + " must be a number from -32768 to 32767.\nA fraction, written with \"" +
+         decimalSeparator + "\", is rounded to the nearest whole number.";
 }
 
 }  // namespace
@@ -43,14 +42,14 @@ bool LaunchBattle() {
       {settings.txtEMagDef, "Enemy \"Magic Def.\""},
   }};
   std::array<Int16, fields.size()> values{};
-  const char separator = rt::Runtime::Current().DecimalSeparator();
+  const rt::NumberFormat format = rt::Runtime::Current().GetNumberFormat();
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    const auto converted = rt::ParseNumber(fields[i].box.Text(), separator);
+    const auto converted = rt::ParseNumber(fields[i].box.Text(), format);
     if (const Int16* value = std::get_if<Int16>(&converted)) {
       values[i] = *value;
       continue;
     }
-    rt::Runtime::Current().ShowMessage(Refusal(fields[i]));
+    rt::Runtime::Current().ShowMessage(Refusal(fields[i], format.decimal));
     fields[i].box.SetFocus(true);
     return false;
   }
@@ -58,8 +57,13 @@ bool LaunchBattle() {
   const auto [numEnemies, health, attack, defence, magic, magicDef, enemyHealth, enemyAttack, enemySuicide,
               enemyDefence, enemyMagicDef] = values;
   State.NumEnemies = numEnemies;
-  State.Hero = {.Health = health, .MaxHealth = health, .Attack = attack, .Defence = defence, .Magic = magic,
-                .MagicDef = magicDef, .Alive = rt::kTrue};
+  State.Hero = {.Health = health,
+                .MaxHealth = health,
+                .Attack = attack,
+                .Defence = defence,
+                .Magic = magic,
+                .MagicDef = magicDef,
+                .Alive = rt::kTrue};
   for (int i = 1; i <= 5; ++i) State.Enemies(i).Alive = rt::kFalse;
   for (int i = 1; i <= State.NumEnemies; ++i) {
     EnemyRecord& enemy = State.Enemies(i);

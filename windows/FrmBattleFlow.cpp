@@ -11,9 +11,9 @@ void FrmBattle::Form_Load() {
   State.LastTurn = State.NumEnemies;
   State.EnemiesAlive = State.NumEnemies;
   State.Turn = 0;
-  State.AttackEstimate = -1000;
-  State.MagicEstimate = -1000;
-  State.CureEstimate = -1000;
+  State.AttackEstimate = BattleState::kUntried;
+  State.MagicEstimate = BattleState::kUntried;
+  State.CureEstimate = BattleState::kUntried;
   State.BattleEnded = rt::kFalse;
   State.HeroMoves = 0;
   State.EnemyMoves = 0;

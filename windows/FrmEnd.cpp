@@ -11,7 +11,10 @@ namespace {
 using rt::ControlKind;
 
 rt::WindowDesign EndWindowLook() {
-  return {.caption = "End of Battle", .clientWidth = 4605, .clientHeight = 1710, .border = rt::BorderStyle::FixedToolWindow};
+  return {.caption = "End of Battle",
+          .clientWidth = 4605,
+          .clientHeight = 1710,
+          .border = rt::BorderStyle::FixedToolWindow};
 }
 
 }  // namespace
@@ -19,7 +22,11 @@ rt::WindowDesign EndWindowLook() {
 FrmEnd::FrmEnd()
     : Window(kName, EndWindowLook()),
       lblEnd(Add(ControlKind::Label, "lblEnd",
-                 {.left = 0, .top = 120, .width = 4575, .height = 255, .caption = "The Enemies are all dead.",
+                 {.left = 0,
+                  .top = 120,
+                  .width = 4575,
+                  .height = 255,
+                  .caption = "The Enemies are all dead.",
                   .alignment = rt::Alignment::Center})),
       lblTotal(Add(ControlKind::Label, "lblTotal",
                    {.left = 240, .top = 600, .width = 1920, .height = 195, .caption = "Total moves = 500"})),

@@ -1,6 +1,8 @@
 // The settings window's help panel: it slides up 250 twips every 50 ms from its parking
 // place at 6360 to the top of its rail at 860, then jumps to rest at 720; Close slides it
-// back down. A press never starts a second motion: it turns a running one round instead.
+// back down. A press never starts a second motion: it turns a running one round instead, and
+// a motion turned round before its first step is simply undone, so every motion ends on the
+// rail's stops.
 #include "FrmBattleSettings.h"
 
 namespace duelmark {
@@ -10,7 +12,11 @@ void FrmBattleSettings::cmdHelp_Click() {
   if (tmrClose.Enabled()) {
     // Closing: turn round from where the panel stands; the rail's steps lead back to 860.
     tmrClose.SetEnabled(false);
-    tmrHelp.SetEnabled(true);
+    if (fraHelp.Top() == HelpRailTop) {
+      fraHelp.SetTop(HelpOpenTop);  // not yet moved: back to rest
+    } else {
+      tmrHelp.SetEnabled(true);
+    }
     return;
   }
   if (fraHelp.Top() != HelpClosedTop) return;  // open
@@ -23,7 +29,7 @@ void FrmBattleSettings::cmdClose_Click() {
   if (tmrHelp.Enabled()) {
     // Opening: turn round from where the panel stands; the rail's steps lead back to 6360.
     tmrHelp.SetEnabled(false);
-    tmrClose.SetEnabled(true);
+    if (fraHelp.Top() != HelpClosedTop) tmrClose.SetEnabled(true);  // else not yet moved: parked
     return;
   }
   if (fraHelp.Top() != HelpOpenTop) return;  // parked or hidden

@@ -7,7 +7,8 @@
 
 namespace rt::qt {
 
-ButtonView::ButtonView(Control& control, QWidget* parent, const QFont& font) : QPushButton(parent), ControlView(control) {
+ButtonView::ButtonView(Control& control, QWidget* parent, const QFont& font)
+    : QPushButton(parent), ControlView(control) {
   setFont(font);
   setText(QString::fromStdString(control.Caption()));
   setFocusPolicy(Qt::StrongFocus);

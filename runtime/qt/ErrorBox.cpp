@@ -12,8 +12,8 @@ void InstallErrorBox() {
     const std::string title = RuntimeErrorTitle(code);
     const std::string name = RuntimeErrorName(code);
     std::fprintf(stderr, "%s %s\n", title.c_str(), name.c_str());
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Duelmark"),
-                    QString::fromStdString(title + "\n\n" + name), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Duelmark"), QString::fromStdString(title + "\n\n" + name),
+                    QMessageBox::Ok);
     box.exec();
   });
 }

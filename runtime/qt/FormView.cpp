@@ -61,7 +61,8 @@ void FormView::Sync(Control& control, Property property) {
 }
 
 void FormView::CreateViews() {
-  const QColor defaultText = window_.Look().foreColor ? ToQColor(*window_.Look().foreColor) : palette().color(QPalette::WindowText);
+  const QColor defaultText =
+      window_.Look().foreColor ? ToQColor(*window_.Look().foreColor) : palette().color(QPalette::WindowText);
   // Frames first, so that the controls they hold find their parent.
   for (const bool frames : {true, false}) {
     for (const auto& owned : window_.Controls()) {
@@ -109,9 +110,9 @@ void FormView::ChainTabOrder() {
 void FormView::ApplyOuterHeight() {
   const auto outer = window_.OuterHeight();
   if (!outer) return;
-  // The outer height includes the title bar and borders, known once the window is framed.
-  const int decoration = isVisible() ? frameGeometry().height() - geometry().height() : 0;
-  setFixedHeight(std::max(1, Pixels(*outer) - decoration));
+  // The outer heights were laid out for a frame of a fixed size; this window manager's own
+  // title bar must not change how much of the window shows.
+  setFixedHeight(std::max(1, Pixels(*outer - kDesignedFrameTwips)));
 }
 
 void FormView::CentreOnScreen() {
@@ -141,7 +142,10 @@ void FormView::closeEvent(QCloseEvent* event) {
 
 void FormView::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  ApplyOuterHeight();
+  // Only the first showing places the focus; a restored or re-activated window keeps the
+  // user's.
+  if (focusPlaced_) return;
+  focusPlaced_ = true;
   // The keyboard focus starts on the first control of the tab order that can take it.
   for (Control* control : TabOrder(window_)) {
     QWidget& widget = ViewOf(*control)->Widget();
@@ -150,11 +154,6 @@ void FormView::showEvent(QShowEvent* event) {
       break;
     }
   }
-}
-
-void FormView::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
-  ApplyOuterHeight();  // the window manager's frame is known once it has placed the window
 }
 
 }  // namespace rt::qt

@@ -11,6 +11,10 @@ namespace rt::qt {
 
 class FormView final : public QWidget {
  public:
+  // The title bar and borders that a window's outer height counts: the visible part of the
+  // settings window then ends where its parked help panel starts.
+  static constexpr double kDesignedFrameTwips = 525;
+
   explicit FormView(Window& window);
   ControlView* ViewOf(const Control& control) const;
   void Sync(Control& control, Property property);
@@ -22,7 +26,6 @@ class FormView final : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
 
  private:
   void CreateViews();
@@ -32,6 +35,7 @@ class FormView final : public QWidget {
   Window& window_;
   std::map<const Control*, ControlView*> views_;  // owned by Qt's parent-child tree
   bool disposed_ = false;
+  bool focusPlaced_ = false;
 };
 
 }  // namespace rt::qt

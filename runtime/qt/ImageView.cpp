@@ -5,7 +5,9 @@
 namespace rt::qt {
 
 QPixmap LoadPicture(const std::string& name) {
-  return QPixmap(QStringLiteral(":/pictures/%1.xpm").arg(QString::fromStdString(name)));
+  const QPixmap picture(QStringLiteral(":/pictures/%1.xpm").arg(QString::fromStdString(name)));
+  if (picture.isNull()) qWarning("No picture named \"%s\" is built in", name.c_str());
+  return picture;
 }
 
 ImageView::ImageView(Control& control, QWidget* parent)

@@ -4,7 +4,8 @@
 
 namespace rt::qt {
 
-ListBoxView::ListBoxView(Control& control, QWidget* parent, const QFont& font) : QListWidget(parent), ControlView(control) {
+ListBoxView::ListBoxView(Control& control, QWidget* parent, const QFont& font)
+    : QListWidget(parent), ControlView(control) {
   setFont(font);
   for (const auto& item : control.Look().items) addItem(QString::fromStdString(item));
   setSelectionMode(QAbstractItemView::SingleSelection);

@@ -6,6 +6,13 @@
 #include <QMessageBox>
 
 namespace rt::qt {
+namespace {
+
+char AsciiOr(const QString& separator, char fallback) {
+  return separator.size() == 1 && separator[0].unicode() < 128 ? static_cast<char>(separator[0].unicode()) : fallback;
+}
+
+}  // namespace
 
 QtHost::QtHost(Runtime& runtime) : runtime_(runtime) {
   // One precise single-shot timer, set for the next due tick: the runtime's schedule keeps
@@ -14,10 +21,9 @@ QtHost::QtHost(Runtime& runtime) : runtime_(runtime) {
   nextTick_.setTimerType(Qt::PreciseTimer);
   connect(&nextTick_, &QTimer::timeout, this, [this] { runtime_.FireDueTimers(); });
   runtime_.SetObserver(this);
-  const QString decimalPoint = QLocale::system().decimalPoint();
-  if (decimalPoint.size() == 1 && decimalPoint[0].unicode() < 128) {
-    runtime_.SetDecimalSeparator(static_cast<char>(decimalPoint[0].unicode()));
-  }
+  const QLocale locale;
+  runtime_.SetNumberFormat(
+      {.decimal = AsciiOr(locale.decimalPoint(), '.'), .group = AsciiOr(locale.groupSeparator(), 0)});
   runtime_.SetMessageSink([](const std::string& text) {
     QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Duelmark"), QString::fromStdString(text));
   });

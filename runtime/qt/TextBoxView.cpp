@@ -4,7 +4,8 @@
 
 namespace rt::qt {
 
-TextBoxView::TextBoxView(Control& control, QWidget* parent, const QFont& font) : QLineEdit(parent), ControlView(control) {
+TextBoxView::TextBoxView(Control& control, QWidget* parent, const QFont& font)
+    : QLineEdit(parent), ControlView(control) {
   setFont(font);
   setText(QString::fromStdString(control.Text()));
   setGeometry(Geometry());
