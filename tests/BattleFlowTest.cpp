@@ -99,7 +99,7 @@ TEST_F(BattleFlow, ATypicalMoveFromPauseToPause) {
 
 TEST_F(BattleFlow, ABattleWonByTheOpeningAttack) {
   Open(1);
-  State.Enemies(1).Health = 10;
+  State.Enemies(1).Health = 3;  // the hit of 10 takes it to -7
   Draws({0.0f});
   Start();
   At(3000);
@@ -108,7 +108,7 @@ TEST_F(BattleFlow, ABattleWonByTheOpeningAttack) {
   EXPECT_FALSE(Form().tmrPause.Enabled());
   EXPECT_TRUE(Form().tmrEnd.Enabled());
   EXPECT_FALSE(Form().imgEnemy(1).Visible());
-  EXPECT_EQ(Form().lblEnemyHP(1).Caption(), "0");
+  EXPECT_EQ(Form().lblEnemyHP(1).Caption(), "0");  // never below 0
   // The last move's message stays one more second on the info box.
   EXPECT_TRUE(Form().shpInfo.Visible());
   EXPECT_EQ(Form().lblInfo.Caption(), "The Hero attacked Enemy 1.");
@@ -177,6 +177,18 @@ TEST_F(BattleFlow, ADoubleDefeatReportsTheHerosAndCountsDownOnce) {
   At(16000);
   EXPECT_TRUE(EndWindowShown());
   EXPECT_EQ(frmEnd().lblTotal.Caption(), "Total moves = 2");
+}
+
+TEST_F(BattleFlow, TheLastEnemysSuicideWinsTheBattleForAHeroItLeavesStanding) {
+  Open(1);
+  Draws({0.0f});
+  Start();  // Enemy 1: 20 -> 10
+  Draws({0.9f});
+  At(7000);  // suicide: the Hero 100 -> 80, and Enemy 1 falls
+  At(16000);
+  ASSERT_TRUE(EndWindowShown());
+  EXPECT_EQ(State.Hero.Health, 80);
+  EXPECT_EQ(frmEnd().lblEnd.Caption(), "The Hero has defeated all Enemies.");
 }
 
 TEST_F(BattleFlow, ACureAlwaysLeadsToThePauseEvenAtZeroHitPoints) {
