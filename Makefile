@@ -1,6 +1,6 @@
 # The two commands of the README, run and test. Each installs what is missing, then builds.
 # `make` alone builds the program.
-.PHONY: build run test deps deps-test build-sanitize format check-format
+.PHONY: build run test package deps deps-test build-sanitize format check-format
 
 sources = $(shell git ls-files '*.cpp' '*.h')
 
@@ -24,6 +24,12 @@ run: build
 test: deps-test check-format build build-sanitize
 	@ctest --preset default
 	@ctest --preset sanitize
+
+# A Debian package in build/package/package/, built in Release.
+package:
+	@scripts/install-deps.sh package
+	@cmake --preset package >/dev/null
+	@cmake --build --preset package --target package
 
 # Formats the whole tree the way .clang-format says.
 format: deps-test

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "AppIcon.h"
 #include "ErrorBox.h"
 #include "Launch.h"
 #include "QtHost.h"
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   QApplication application(argc, argv);
+  QGuiApplication::setDesktopFileName(QStringLiteral(DUELMARK_APP_ID));
+  rt::qt::InstallApplicationIcon();
   rt::qt::InstallTrace(runtime);
   rt::qt::InstallErrorBox();
   rt::qt::QtHost host(runtime);

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the battle window's pixel art and writes it to assets/ as XPM files.
+"""Draws the battle window's pixel art and writes it to assets/ as XPM files, and the
+application icon as PNG files at every installed size.
 
 The pictures are committed; run this again only to change them:
     python3 scripts/draw-pictures.py
@@ -8,6 +9,8 @@ Each picture has one transparent colour (XPM "None") and its exact pixel size.
 import math
 import pathlib
 import random
+import struct
+import zlib
 
 ASSETS = pathlib.Path(__file__).resolve().parent.parent / "assets"
 
@@ -419,7 +422,63 @@ def suicide():
     return c
 
 
+# ---------------------------------------------------------------------------------------------
+# The application icon: the Hero's helmet with its red plume, on a 16-pixel grid. Every size
+# is that grid scaled by a whole number; 24 pixels holds it unscaled with a margin.
+
+ICON_GRID = [
+    ".....KKKKK......",
+    "....KRRRRRK.....",
+    "....KRRRRrrK....",
+    ".....KKRrrK.....",
+    "...KKKKGGKKKK...",
+    "..KSSSMGGMMMDK..",
+    "..KSSMMGGMMMDK..",
+    "..KSMMMGGMMMDK..",
+    "..KKKKKGGKKKKK..",
+    "..KSMMMGGMMMDK..",
+    "..KSMMMGGMMDDK..",
+    "..KMMKMGGMKMDK..",
+    "..KMMMMGGMMMDK..",
+    "...KMMMGGMMDK...",
+    "....KKKKKKKK....",
+    "................",
+]
+ICON_COLOURS = {"K": INK, "R": RED[0], "r": RED[1], "G": GOLD[0], "S": STEEL[0], "M": STEEL[1], "D": STEEL[2]}
+ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+
+
+def write_png(path, width, height, rgba_at):
+    """An 8-bit RGBA PNG; rgba_at(x, y) gives each pixel."""
+    raw = b"".join(b"\0" + b"".join(bytes(rgba_at(x, y)) for x in range(width)) for y in range(height))
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    path.write_bytes(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) +
+                     chunk(b"IEND", b""))
+
+
+def icon(size):
+    grid = len(ICON_GRID)
+    scale = max(1, size // grid)
+    margin = (size - grid * scale) // 2
+
+    def rgba_at(x, y):
+        gx, gy = (x - margin) // scale, (y - margin) // scale
+        if not (0 <= gx < grid and 0 <= gy < grid) or ICON_GRID[gy][gx] == ".":
+            return (0, 0, 0, 0)
+        colour = ICON_COLOURS[ICON_GRID[gy][gx]]
+        return (int(colour[1:3], 16), int(colour[3:5], 16), int(colour[5:7], 16), 255)
+
+    (ASSETS / "icon").mkdir(exist_ok=True)
+    write_png(ASSETS / "icon" / f"{size}.png", size, size, rgba_at)
+
+
 def main():
+    for size in ICON_SIZES:
+        icon(size)
     pictures = {
         "battlefield": battlefield, "hero": hero, "hero-attack": hero_attack, "enemy": enemy,
         "enemy-attack": enemy_attack, "arrow": arrow, "magic": magic, "cure": cure, "suicide": suicide,

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Duelmark needs to build and run, if any is missing; with
-# the argument "test", also what its tests need.
+# the argument "test", also what its tests need, and with "package", what its .deb needs.
 set -euo pipefail
 
 packages=(
@@ -10,10 +10,13 @@ packages=(
   fonts-comic-neue fonts-liberation2
 )
 for_tests=false
-if [ "${1:-}" = test ]; then
-  for_tests=true
-  packages+=(clang-format locales)
-fi
+case "${1:-}" in
+  test)
+    for_tests=true
+    packages+=(clang-format locales desktop-file-utils appstream python3)
+    ;;
+  package) packages+=(dpkg-dev file) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "AppIcon.h"
 #include "Battle.h"
 #include "FrmBattle.h"
 #include "FrmBattleSettings.h"
+#include "FrmEnd.h"
 #include "Harness.h"
 #include "ImageView.h"
 #include "LabelView.h"
@@ -115,6 +117,17 @@ TEST_F(QtBackend, EveryPictureControlFindsItsPicture) {
   }
 }
 
+TEST_F(QtBackend, EveryWindowShowsTheApplicationIconAtEverySize) {
+  frmBattleSettings().Show();
+  frmEnd().Show();
+  for (const rt::Window* window : {static_cast<rt::Window*>(&frmBattleSettings()),
+                                   static_cast<rt::Window*>(&frmBattle()), static_cast<rt::Window*>(&frmEnd())}) {
+    EXPECT_EQ(host_.ViewOf(*window)->windowIcon().availableSizes(),
+              (QList<QSize>{{128, 128}, {16, 16}, {24, 24}, {256, 256}, {32, 32}, {48, 48}, {64, 64}}))
+        << window->Name();
+  }
+}
+
 class QtSettings : public Harness {
  protected:
   QtSettings() : host_(Runtime()) {
@@ -209,5 +222,6 @@ TEST(LabelWrap, ALineBreaksAtTheBlankBeforeTheWordThatOverflows) {
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
+  rt::qt::InstallApplicationIcon();
   return RUN_ALL_TESTS();
 }
