@@ -13,7 +13,8 @@ for_tests=false
 case "${1:-}" in
   test)
     for_tests=true
-    packages+=(clang-format locales desktop-file-utils appstream python3)
+    packages+=(clang-format locales desktop-file-utils appstream)
+    packages+=(xvfb xauth dbus at-spi2-core python3-pyatspi)  # the screen-reader session
     ;;
   package) packages+=(dpkg-dev file) ;;
 esac

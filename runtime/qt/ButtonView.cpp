@@ -1,5 +1,6 @@
 #include "ButtonView.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -28,6 +29,15 @@ void ButtonView::Sync(Property property) {
 }
 
 void ButtonView::Detach() { disconnect(this, &QPushButton::clicked, nullptr, nullptr); }
+
+void ButtonView::keyPressEvent(QKeyEvent* event) {
+  // Enter presses a focused button, as Space does: these windows have no default button.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
+}
 
 void ButtonView::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -14,6 +14,7 @@ class ButtonView final : public QPushButton, public ControlView {
   void Detach() override;
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 };
 

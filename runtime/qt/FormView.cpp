@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include "ButtonView.h"
@@ -138,6 +139,15 @@ void FormView::closeEvent(QCloseEvent* event) {
   // Closing by the title bar is the program's decision, not the toolkit's.
   event->ignore();
   Runtime::Current().UserClose(window_);
+}
+
+void FormView::keyPressEvent(QKeyEvent* event) {
+  // A small tool window, like the report, closes with Escape as a dialog does.
+  if (event->key() == Qt::Key_Escape && window_.Look().border == BorderStyle::FixedToolWindow) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void FormView::showEvent(QShowEvent* event) {

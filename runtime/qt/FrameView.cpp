@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "Accessibility.h"
 #include "Units.h"
 
 namespace rt::qt {
@@ -18,11 +19,13 @@ FrameView::FrameView(Control& control, QWidget* parent, const QFont& font, const
   }
   setGeometry(Geometry());
   setVisible(control.Visible());
+  setAccessibleName(QString::fromStdString(control.Caption()));
 }
 
 void FrameView::Sync(Property property) {
   if (property == Property::Caption) {
     update();
+    Rename(*this, QString::fromStdString(control_.Caption()));
     return;
   }
   ControlView::Sync(property);

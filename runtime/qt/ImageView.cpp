@@ -2,6 +2,9 @@
 
 #include <QPainter>
 
+#include "Accessibility.h"
+#include "AccessibleNames.h"
+
 namespace rt::qt {
 
 QPixmap LoadPicture(const std::string& name) {
@@ -15,6 +18,15 @@ ImageView::ImageView(Control& control, QWidget* parent)
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setGeometry(Geometry());
   setVisible(control.Visible());
+  setAccessibleName(QString::fromStdString(PictureName(control.Owner(), control)));
+}
+
+void ImageView::Sync(Property property) {
+  ControlView::Sync(property);
+  // A turn arrow that moves points at another fighter.
+  if (property == Property::Left || property == Property::Top) {
+    Rename(*this, QString::fromStdString(PictureName(control_.Owner(), control_)));
+  }
 }
 
 void ImageView::paintEvent(QPaintEvent*) {

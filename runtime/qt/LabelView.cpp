@@ -1,14 +1,19 @@
 #include "LabelView.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include "Units.h"
 
 namespace rt::qt {
 
 LabelView::LabelView(Control& control, QWidget* parent, const QFont& font, const QColor& textColor)
-    : QWidget(parent), ControlView(control), textColor_(textColor) {
+    : QWidget(parent),
+      ControlView(control),
+      textColor_(textColor),
+      caption_(QString::fromStdString(control.Caption())) {
   setFont(font);
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setGeometry(Geometry());
@@ -19,9 +24,32 @@ void LabelView::Sync(Property property) {
   if (property == Property::Caption) {
     if (control_.Look().autoSize) setGeometry(Geometry());
     update();
+    caption_ = QString::fromStdString(control_.Caption());
+    AnnounceLater();
     return;
   }
+  const bool wasHidden = isHidden();
   ControlView::Sync(property);
+  if (wasHidden && !isHidden()) {
+    shownAgain_ = true;
+    AnnounceLater();
+  }
+}
+
+void LabelView::AnnounceLater() {
+  // Once the event that wrote the label has returned, so that a label shown and then
+  // captioned is heard once, with its new caption.
+  if (announcing_ || !QAccessible::isActive()) return;
+  announcing_ = true;
+  QTimer::singleShot(0, this, [this] {
+    announcing_ = false;
+    const bool news = caption_ != announced_ || shownAgain_;
+    shownAgain_ = false;
+    if (!news || !isVisible() || caption_.isEmpty()) return;
+    announced_ = caption_;
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+  });
 }
 
 QRect LabelView::Geometry() const {

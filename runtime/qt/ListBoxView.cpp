@@ -1,5 +1,6 @@
 #include "ListBoxView.h"
 
+#include "AccessibleNames.h"
 #include "Runtime.h"
 
 namespace rt::qt {
@@ -12,13 +13,22 @@ ListBoxView::ListBoxView(Control& control, QWidget* parent, const QFont& font)
   setCurrentRow(control.ListIndex());
   setGeometry(Geometry());
   setVisible(control.Visible());
+  setAccessibleName(QString::fromStdString(FieldName(control.Owner(), control)));
   connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) Runtime::Current().UserEdit(control_, item(row)->text().toStdString());
   });
   // A Ctrl+click can clear a single selection: the list always keeps its item selected.
+  // Assistive technology adds an item to the selection without making it current: then it
+  // becomes the one chosen.
   connect(this, &QListWidget::itemSelectionChanged, this, [this] {
-    const int row = control_.ListIndex();
-    if (selectedItems().isEmpty() && row >= 0) item(row)->setSelected(true);
+    const int chosen = control_.ListIndex();
+    for (QListWidgetItem* selected : selectedItems()) {
+      if (row(selected) != chosen) {
+        setCurrentRow(row(selected));
+        return;
+      }
+    }
+    if (chosen >= 0 && !item(chosen)->isSelected()) item(chosen)->setSelected(true);
   });
 }
 

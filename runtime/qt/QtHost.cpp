@@ -1,9 +1,12 @@
 #include "QtHost.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+
+#include "Accessibility.h"
 
 namespace rt::qt {
 namespace {
@@ -21,6 +24,7 @@ QtHost::QtHost(Runtime& runtime) : runtime_(runtime) {
   nextTick_.setTimerType(Qt::PreciseTimer);
   connect(&nextTick_, &QTimer::timeout, this, [this] { runtime_.FireDueTimers(); });
   runtime_.SetObserver(this);
+  QAccessible::installFactory(AccessibleControl);
   const QLocale locale;
   runtime_.SetNumberFormat(
       {.decimal = AsciiOr(locale.decimalPoint(), '.'), .group = AsciiOr(locale.groupSeparator(), 0)});
@@ -30,6 +34,7 @@ QtHost::QtHost(Runtime& runtime) : runtime_(runtime) {
 }
 
 QtHost::~QtHost() {
+  QAccessible::removeFactory(AccessibleControl);
   runtime_.SetObserver(nullptr);
   runtime_.SetMessageSink({});
   for (auto& [window, form] : forms_) delete form;

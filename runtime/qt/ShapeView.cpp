@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "AccessibleNames.h"
 #include "Units.h"
 
 namespace rt::qt {
@@ -10,6 +11,7 @@ ShapeView::ShapeView(Control& control, QWidget* parent) : QWidget(parent), Contr
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setGeometry(Geometry());
   setVisible(control.Visible());
+  setAccessibleName(QString::fromStdString(ShapeName(control)));  // background: never announced
 }
 
 void ShapeView::paintEvent(QPaintEvent*) {

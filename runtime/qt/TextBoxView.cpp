@@ -1,5 +1,6 @@
 #include "TextBoxView.h"
 
+#include "AccessibleNames.h"
 #include "Runtime.h"
 
 namespace rt::qt {
@@ -10,19 +11,26 @@ TextBoxView::TextBoxView(Control& control, QWidget* parent, const QFont& font)
   setText(QString::fromStdString(control.Text()));
   setGeometry(Geometry());
   setVisible(control.Visible());
-  connect(this, &QLineEdit::textEdited, this,
-          [this](const QString& text) { Runtime::Current().UserEdit(control_, text.toStdString()); });
+  setAccessibleName(QString::fromStdString(FieldName(control.Owner(), control)));
+  // Typing, pasting and assistive technology all edit the text; only Sync is the program.
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (!syncing_) Runtime::Current().UserEdit(control_, text.toStdString());
+  });
 }
 
 void TextBoxView::Sync(Property property) {
   if (property == Property::Text) {
     const QString text = QString::fromStdString(control_.Text());
-    if (text != this->text()) setText(text);
+    if (text != this->text()) {
+      syncing_ = true;
+      setText(text);
+      syncing_ = false;
+    }
     return;
   }
   ControlView::Sync(property);
 }
 
-void TextBoxView::Detach() { disconnect(this, &QLineEdit::textEdited, nullptr, nullptr); }
+void TextBoxView::Detach() { disconnect(this, &QLineEdit::textChanged, nullptr, nullptr); }
 
 }  // namespace rt::qt
