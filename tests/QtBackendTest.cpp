@@ -1,6 +1,7 @@
 // The Qt backend on the offscreen platform: where the widgets stand and how they stack.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QLineEdit>
@@ -128,6 +129,28 @@ TEST_F(QtBackend, EveryWindowShowsTheApplicationIconAtEverySize) {
   }
 }
 
+QString AccessibleName(QWidget& widget) {
+  return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name);
+}
+QAccessible::Role AccessibleRole(QWidget& widget) { return QAccessible::queryAccessibleInterface(&widget)->role(); }
+
+TEST_F(QtBackend, PicturesLabelsAndFramesReadWhatTheyShowNow) {
+  FrmBattle& form = frmBattle();
+  EXPECT_EQ(AccessibleName(WidgetOf(form.imgBackground)), "battlefield");
+  EXPECT_EQ(AccessibleRole(WidgetOf(form.imgBackground)), QAccessible::Graphic);
+  EXPECT_EQ(AccessibleName(WidgetOf(form.imgEnemy(3))), "Enemy 3");
+  EXPECT_EQ(AccessibleName(WidgetOf(form.imgHeroArrow)), "turn arrow over Hero");
+  EXPECT_EQ(AccessibleName(WidgetOf(form.shpInfo)), "message bar");
+  EXPECT_EQ(AccessibleName(WidgetOf(form.frameHero)), "Hero");
+  EXPECT_EQ(AccessibleRole(WidgetOf(form.frameHero)), QAccessible::Grouping);
+  EXPECT_EQ(AccessibleRole(WidgetOf(form.lblInfo)), QAccessible::StaticText);
+  form.imgEnemyArrow.SetLeft(770);  // as the turn passes to Enemy 2
+  form.imgEnemyArrow.SetTop(2820);
+  EXPECT_EQ(AccessibleName(WidgetOf(form.imgEnemyArrow)), "turn arrow over Enemy 2");
+  form.lblInfo.SetCaption("The Hero attacked Enemy 1.");
+  EXPECT_EQ(AccessibleName(WidgetOf(form.lblInfo)), "The Hero attacked Enemy 1.");
+}
+
 class QtSettings : public Harness {
  protected:
   QtSettings() : host_(Runtime()) {
@@ -158,6 +181,18 @@ TEST_F(QtSettings, FocusStartsInMagicDefAndTabFollowsTheStoredOrder) {
   form_->showMinimized();  // a restored window keeps the user's focus
   form_->showNormal();
   EXPECT_EQ(form_->focusWidget(), &WidgetOf(form.txtAttack));
+}
+
+TEST_F(QtSettings, EveryBoxAndTheListAreNamedByTheirLabelAndFrame) {
+  FrmBattleSettings& form = frmBattleSettings();
+  const std::pair<const rt::Control*, const char*> fields[] = {
+      {&form.txtHealth, "Hero Health"},           {&form.txtAttack, "Hero Attack"},
+      {&form.txtDefence, "Hero Defence"},         {&form.txtMagic, "Hero Magic"},
+      {&form.txtMagicDef, "Hero Magic Def."},     {&form.txtEHealth, "Enemy Health"},
+      {&form.txtEAttack, "Enemy Attack"},         {&form.txtESuicide, "Enemy Suicide Attack"},
+      {&form.txtEDefence, "Enemy Defence"},       {&form.txtEMagDef, "Enemy Magic Def."},
+      {&form.lstNumEn, "Number of Enemies (1-5)"}};
+  for (const auto& [field, name] : fields) EXPECT_EQ(AccessibleName(WidgetOf(*field)), name);
 }
 
 TEST_F(QtSettings, WhatTheUserTypesOrChoosesReachesTheControls) {

@@ -12,7 +12,8 @@ class LabelAccessible final : public QAccessibleWidget {
  public:
   explicit LabelAccessible(LabelView& label) : QAccessibleWidget(&label, QAccessible::StaticText) {}
   QString text(QAccessible::Text kind) const override {
-    return kind == QAccessible::Name ? static_cast<const LabelView*>(widget())->Caption() : QAccessibleWidget::text(kind);
+    return kind == QAccessible::Name ? static_cast<const LabelView*>(widget())->Caption()
+                                     : QAccessibleWidget::text(kind);
   }
 };
 
