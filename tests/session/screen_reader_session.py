@@ -65,7 +65,12 @@ def application(process):
 
 
 def window(app, title):
-    return wait_for("the window " + repr(title), lambda: find(app, "filler", name=title))
+    found = wait_for("the window " + repr(title), lambda: find(app, "filler", name=title))
+    pump(0.5)
+    focused = pyatspi.findDescendant(found, lambda node: node.getState().contains(pyatspi.STATE_FOCUSED))
+    print("entering %r, the focus is on %s" % (title, "[%s] %r" % (focused.getRoleName(), focused.name)
+                                                   if focused else "the window"))
+    return found
 
 
 def press(node):
@@ -101,8 +106,8 @@ def main():
         press(find(settings, "push button", name="Start Battle"))
         refusal = wait_for("the refusal message",
                            lambda: find(app, "label", startswith='Hero "Attack" must be a number'))
-        print("refusal read:", repr(refusal.name))
         box = refusal.parent
+        print("refusal read in [%s] %r: %r" % (box.getRoleName(), box.name, refusal.name))
         press(wait_for("the message's OK button", lambda: find(box, "push button", name="OK")))
         pump(STEP_TIMEOUT, lambda: find(app, "label", startswith='Hero "Attack"') is None)
 
@@ -121,7 +126,8 @@ def main():
         start = wait_for("the battle's Start button", lambda: find(battle, "push button",
                                                                     startswith="Press this button"))
         press(start)
-        end = wait_for("the report window", lambda: find(app, "filler", name="End of Battle"), BATTLE_TIMEOUT)
+        wait_for("the report window", lambda: find(app, "filler", name="End of Battle"), BATTLE_TIMEOUT)
+        end = window(app, "End of Battle")
         pump(0.5)
         pyatspi.Registry.deregisterEventListener(on_name_changed, "object:property-change:accessible-name")
 
