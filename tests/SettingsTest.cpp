@@ -110,9 +110,15 @@ TEST(SettingsWindowTable, TabVisitsTheBoxesFromMagicDefThenTheButtons) {
 
 class Settings : public Harness {
  protected:
-  Settings() {
+  Settings() { Open(); }
+  // The settings window as the program opens it, on a fresh runtime after the first time.
+  void Open() {
     Runtime().SetMessageSink([this](const std::string& text) { messages_.push_back(text); });
     frmBattleSettings().Show();
+  }
+  void Reopen() {
+    Install(std::make_unique<ScriptedRandom>());
+    Open();
   }
   FrmBattleSettings& Form() { return frmBattleSettings(); }
   void Type(rt::Control& box, const std::string& text) { Runtime().UserEdit(box, text); }
@@ -222,10 +228,8 @@ TEST_F(Settings, TextsAreConvertedRoundingHalvesToEven) {
 TEST_F(Settings, AFractionIsWrittenWithTheLocaleSeparatorAndAThousandsSeparatorIsRefused) {
   for (const rt::NumberFormat format : {rt::NumberFormat{',', '.'}, rt::NumberFormat{'.', ','}}) {
     const std::string point(1, format.decimal), group(1, format.group);
-    Install(std::make_unique<ScriptedRandom>());  // afresh after the launch before
-    Runtime().SetMessageSink([this](const std::string& text) { messages_.push_back(text); });
+    Reopen();  // afresh after the launch before
     Runtime().SetNumberFormat(format);
-    Form().Show();
     Type(Form().txtHealth, "1" + group + "000");
     Press(Form().cmdStart);
     ASSERT_FALSE(BattleShown()) << point;
@@ -383,7 +387,7 @@ TEST_F(HelpPanel, EveryTimingOfPressesComesToRestWithBothTimersOff) {
         for (int gapCode = 0; gapCode < (presses == 2 ? gaps : gaps * gaps); ++gapCode) {
           Install(std::make_unique<ScriptedRandom>());
           Runtime().SetTraceSink({});
-          Form().Show();
+          Open();
           if (startOpen) {
             Press(Form().cmdHelp);
             Ticks(22);

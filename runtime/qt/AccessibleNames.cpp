@@ -19,11 +19,10 @@ Place InWindow(const Control& control) {
   return {left, top, left + control.Width(), top + control.Height()};
 }
 
-std::string WithoutTrailing(std::string text, std::string_view ending) {
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  if (text.ends_with(ending)) text.erase(text.size() - ending.size());
-  while (!text.empty() && text.back() == ' ') text.pop_back();
-  return text;
+// "Health =" is read "Health".
+std::string WithoutEquals(std::string caption) {
+  while (!caption.empty() && (caption.back() == ' ' || caption.back() == '=')) caption.pop_back();
+  return caption;
 }
 
 // The label on the field's row that starts nearest to its left.
@@ -47,7 +46,7 @@ const Control* RowLabel(const Window& window, const Control& field) {
 
 std::string FieldName(const Window& window, const Control& field) {
   const Control* label = RowLabel(window, field);
-  std::string name = label ? WithoutTrailing(label->Caption(), "=") : field.Name();
+  std::string name = label ? WithoutEquals(label->Caption()) : field.Name();
   if (const Control* frame = field.Container(); frame && !frame->Caption().empty()) {
     const std::string& group = frame->Caption();
     name = group.substr(0, group.find(' ')) + " " + name;
@@ -71,13 +70,14 @@ std::string PictureName(const Window& window, const Control& picture) {
   const Place arrow = InWindow(picture);
   const double tip = (arrow.left + arrow.right) / 2;
   const Control* below = nullptr;
+  double belowTop = 0;
   for (const auto& control : window.Controls()) {
     const std::string& other = control->Look().picture;
     if (control->Kind() != ControlKind::Image || (other != "hero" && other != "enemy")) continue;
     const Place figure = InWindow(*control);
-    if (figure.left <= tip && tip <= figure.right && figure.top >= arrow.top &&
-        (!below || figure.top < InWindow(*below).top)) {
+    if (figure.left <= tip && tip <= figure.right && figure.top >= arrow.top && (!below || figure.top < belowTop)) {
       below = control.get();
+      belowTop = figure.top;
     }
   }
   return below ? "turn arrow over " + PictureName(window, *below) : "turn arrow";

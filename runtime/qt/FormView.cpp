@@ -27,6 +27,10 @@ Qt::WindowFlags FlagsFor(const WindowDesign& look) {
   return flags;
 }
 
+// The title bar and borders that a window's outer height counts: the visible part of the
+// settings window then ends where its parked help panel starts.
+constexpr double kDesignedFrameTwips = 525;
+
 // Labels, pictures and shapes are drawn on their container's own surface, below every
 // child window (frames, buttons, text boxes, lists), whatever the stored order says.
 bool IsLightweight(ControlKind kind) {

@@ -11,10 +11,6 @@ namespace rt::qt {
 
 class FormView final : public QWidget {
  public:
-  // The title bar and borders that a window's outer height counts: the visible part of the
-  // settings window then ends where its parked help panel starts.
-  static constexpr double kDesignedFrameTwips = 525;
-
   explicit FormView(Window& window);
   ControlView* ViewOf(const Control& control) const;
   void Sync(Control& control, Property property);

@@ -19,7 +19,7 @@ FrameView::FrameView(Control& control, QWidget* parent, const QFont& font, const
   }
   setGeometry(Geometry());
   setVisible(control.Visible());
-  setAccessibleName(QString::fromStdString(control.Caption()));
+  Rename(*this, QString::fromStdString(control.Caption()));
 }
 
 void FrameView::Sync(Property property) {

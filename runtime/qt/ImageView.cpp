@@ -18,7 +18,7 @@ ImageView::ImageView(Control& control, QWidget* parent)
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setGeometry(Geometry());
   setVisible(control.Visible());
-  setAccessibleName(QString::fromStdString(PictureName(control.Owner(), control)));
+  Rename(*this, QString::fromStdString(PictureName(control.Owner(), control)));
 }
 
 void ImageView::Sync(Property property) {

@@ -13,18 +13,16 @@ TextBoxView::TextBoxView(Control& control, QWidget* parent, const QFont& font)
   setVisible(control.Visible());
   setAccessibleName(QString::fromStdString(FieldName(control.Owner(), control)));
   // Typing, pasting and assistive technology all edit the text; only Sync is the program.
-  connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-    if (!syncing_) Runtime::Current().UserEdit(control_, text.toStdString());
-  });
+  connect(this, &QLineEdit::textChanged, this,
+          [this](const QString& text) { Runtime::Current().UserEdit(control_, text.toStdString()); });
 }
 
 void TextBoxView::Sync(Property property) {
   if (property == Property::Text) {
     const QString text = QString::fromStdString(control_.Text());
     if (text != this->text()) {
-      syncing_ = true;
+      const QSignalBlocker programWrites(this);
       setText(text);
-      syncing_ = false;
     }
     return;
   }

@@ -12,9 +12,6 @@ class TextBoxView final : public QLineEdit, public ControlView {
   QWidget& Widget() override { return *this; }
   void Sync(Property property) override;
   void Detach() override;
-
- private:
-  bool syncing_ = false;
 };
 
 }  // namespace rt::qt
