@@ -22,7 +22,7 @@ namespace {
 
 class QtBackend : public Harness {
  protected:
-  QtBackend() : host_(Runtime()) {
+  QtBackend() : host_(Runtime(), QStringLiteral("Duelmark")) {
     State.NumEnemies = 3;
     State.Hero = {.Health = 100, .MaxHealth = 100, .Alive = rt::kTrue};
     for (int i = 1; i <= 3; ++i) State.Enemies(i) = {.Health = 20, .MaxHealth = 20, .Alive = rt::kTrue};
@@ -148,7 +148,7 @@ TEST_F(QtBackend, PicturesLabelsAndFramesReadWhatTheyShowNow) {
 
 class QtSettings : public Harness {
  protected:
-  QtSettings() : host_(Runtime()) {
+  QtSettings() : host_(Runtime(), QStringLiteral("Duelmark")) {
     frmBattleSettings().Show();
     form_ = host_.ViewOf(frmBattleSettings());
   }
