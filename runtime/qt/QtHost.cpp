@@ -17,7 +17,7 @@ char AsciiOr(const QString& separator, char fallback) {
 
 }  // namespace
 
-QtHost::QtHost(Runtime& runtime, const QString& programName) : runtime_(runtime) {
+QtHost::QtHost(Runtime& runtime, const QString& programName) : runtime_(runtime), nextTick_(this) {
   // One precise single-shot timer, set for the next due tick: the runtime's schedule keeps
   // every timer on its own interval, so ticks do not drift.
   nextTick_.setSingleShot(true);
