@@ -156,6 +156,7 @@ try:
 except subprocess.TimeoutExpired:
     fail("the program did not end when the report was closed")
 if app.returncode != 0:
+    print("\n".join(line for line in trace.splitlines() if not re.match(r"\d+\.\d{3} ", line))[-4000:], file=sys.stderr)
     fail("the program ended with exit code %d" % app.returncode)
 
 shown = re.findall(r'frmBattle\.lblInfo\.Caption="(.*)"', trace)
