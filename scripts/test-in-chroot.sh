@@ -18,7 +18,7 @@ done
 tree=$(cd "$(dirname "$0")/.." && pwd)
 
 host_mirror() {
-  cat /etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list 2>/dev/null |
+  { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list 2>/dev/null || true; } |
     sed -n -e 's|^URIs: *\([^ ]*/debian\)/\?$|\1|p' -e 's|^deb \+\(\[[^]]*\] \+\)\?\([^ ]*/debian\)/\? .*|\2|p' |
     head -n 1
 }
