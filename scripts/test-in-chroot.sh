@@ -96,7 +96,7 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 in_chroot() {  # COMMAND: runs a shell command in the clone, with a clean environment
-  chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+  chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin:/usr/games \
     LANG=C.UTF-8 TERM=dumb DEBIAN_FRONTEND=noninteractive \
     CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" \
     bash -euo pipefail -c "cd /root/duelmark && $1"
@@ -145,8 +145,9 @@ try_package() {
     deb=$(ls build/package/package/duelmark_*.deb)
     apt-get install -y -qq "./$deb" >/dev/null
     files=$(dpkg-query -L duelmark)
-    echo "lintian says:"
-    lintian --info "$deb" || echo "(lintian exited with $?)"
+    cp "$deb" /tmp/
+    echo "lintian, with its pedantic and informational tags:"
+    runuser -u nobody -- env HOME=/tmp lintian --display-info --pedantic "/tmp/${deb##*/}" || echo "(lintian exited with $?)"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>/tmp/display 2>/dev/null &
     xvfb=$!
     for _ in $(seq 100); do [ -s /tmp/display ] && break; sleep 0.1; done
