@@ -147,7 +147,8 @@ try_package() {
     files=$(dpkg-query -L duelmark)
     cp "$deb" /tmp/
     echo "lintian, with its pedantic and informational tags:"
-    runuser -u nobody -- env HOME=/tmp lintian --display-info --pedantic "/tmp/${deb##*/}" || echo "(lintian exited with $?)"
+    (cd /tmp && runuser -u nobody -- env HOME=/tmp lintian --display-info --pedantic "${deb##*/}") ||
+      echo "(lintian exited with $?)"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>/tmp/display 2>/dev/null &
     xvfb=$!
     for _ in $(seq 100); do [ -s /tmp/display ] && break; sleep 0.1; done
