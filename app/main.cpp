@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "AppIcon.h"
 #include "ErrorBox.h"
@@ -29,7 +30,9 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  rt::Runtime& runtime = rt::Runtime::Current();  // the trace's clock starts here
+  rt::Runtime runtime(std::make_unique<rt::SteadyClock>(),  // the trace's clock starts here
+                      std::make_unique<rt::ClockSeededRandom>(rt::SystemClockTicks));
+  rt::program = &runtime;
   if (!HasDisplay()) {
     std::fputs("Duelmark needs a graphical display, and none is set (DISPLAY is empty).\n", stderr);
     return 1;

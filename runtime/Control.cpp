@@ -69,7 +69,7 @@ void Control::SetEnabled(bool enabled) {
   const bool switchedOn = enabled && !enabled_;
   enabled_ = enabled;
   Written(Property::Enabled);
-  if (kind_ == ControlKind::Timer) Runtime::Current().TimerSwitched(*this, switchedOn);
+  if (kind_ == ControlKind::Timer) owner_.Runtime().TimerSwitched(*this, switchedOn);
 }
 
 void Control::SetLeft(double twips) {
@@ -95,11 +95,11 @@ void Control::SetHeight(double twips) {
 void Control::SetInterval(int milliseconds) {
   interval_ = milliseconds;
   Written(Property::Interval);
-  if (kind_ == ControlKind::Timer) Runtime::Current().TimerSwitched(*this, true);
+  if (kind_ == ControlKind::Timer) owner_.Runtime().TimerSwitched(*this, true);
 }
 
-void Control::SetFocus(bool selectAll) { Runtime::Current().FocusRequested(*this, selectAll); }
+void Control::SetFocus(bool selectAll) { owner_.Runtime().FocusRequested(*this, selectAll); }
 
-void Control::Written(Property property) { Runtime::Current().PropertyWritten(*this, property); }
+void Control::Written(Property property) { owner_.Runtime().PropertyWritten(*this, property); }
 
 }  // namespace rt

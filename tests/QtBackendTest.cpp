@@ -105,11 +105,6 @@ TEST_F(QtBackend, ClosingTheWindowByItsTitleBarEndsTheProgram) {
   EXPECT_EQ(host_.ViewOf(frmBattle()), nullptr);  // a later touch does not bring it back on screen
 }
 
-// The host shows the current runtime's windows: replacing that runtime under it is refused.
-TEST_F(QtBackend, AFreshRuntimeCannotBeInstalledUnderALivingHost) {
-  EXPECT_DEATH(Install(std::make_unique<ScriptedRandom>()), "still observed");
-}
-
 // Every picture of the battle window is built in: a misspelt name would draw nothing.
 TEST_F(QtBackend, EveryPictureControlFindsItsPicture) {
   for (const auto& control : frmBattle().Controls()) {

@@ -150,7 +150,7 @@ void FrmBattleSettings::Form_Load() {
   WriteDefaults();
 }
 
-void FrmBattleSettings::UserClosed() { rt::Runtime::Current().End(); }
+void FrmBattleSettings::UserClosed() { Runtime().End(); }
 
 void FrmBattleSettings::cmdDefaults_Click() { WriteDefaults(); }
 
@@ -158,7 +158,7 @@ void FrmBattleSettings::cmdStart_Click() {
   if (BSettings::LaunchBattle()) Unload();
 }
 
-void FrmBattleSettings::cmdEXIT_Click() { rt::Runtime::Current().End(); }
+void FrmBattleSettings::cmdEXIT_Click() { Runtime().End(); }
 
 void FrmBattleSettings::WriteDefaults() {
   txtHealth.SetText("100");

@@ -142,7 +142,7 @@ void FormView::closeEvent(QCloseEvent* event) {
   }
   // Closing by the title bar is the program's decision, not the toolkit's.
   event->ignore();
-  Runtime::Current().UserClose(window_);
+  window_.Runtime().UserClose(window_);
 }
 
 void FormView::keyPressEvent(QKeyEvent* event) {

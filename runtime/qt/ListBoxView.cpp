@@ -15,7 +15,7 @@ ListBoxView::ListBoxView(Control& control, QWidget* parent, const QFont& font)
   setVisible(control.Visible());
   setAccessibleName(QString::fromStdString(FieldName(control.Owner(), control)));
   connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) Runtime::Current().UserEdit(control_, item(row)->text().toStdString());
+    if (row >= 0) control_.Owner().Runtime().UserEdit(control_, item(row)->text().toStdString());
   });
   // A Ctrl+click can clear a single selection: the list always keeps its item selected.
   // Assistive technology adds an item to the selection without making it current: then it

@@ -14,7 +14,7 @@ TextBoxView::TextBoxView(Control& control, QWidget* parent, const QFont& font)
   setAccessibleName(QString::fromStdString(FieldName(control.Owner(), control)));
   // Typing, pasting and assistive technology all edit the text; only Sync is the program.
   connect(this, &QLineEdit::textChanged, this,
-          [this](const QString& text) { Runtime::Current().UserEdit(control_, text.toStdString()); });
+          [this](const QString& text) { control_.Owner().Runtime().UserEdit(control_, text.toStdString()); });
 }
 
 void TextBoxView::Sync(Property property) {
