@@ -32,6 +32,7 @@ if [ -n "${DUELMARK_CHROOT:-}" ]; then
 else
   keep=false
   root=$(mktemp -d "/var/tmp/duelmark-$suite.XXXXXX")
+  chmod 755 "$root"  # the chroot's /, which its plain users (apt's among them) must be able to enter
 fi
 case "$root" in *' '* | / | '') echo "The chroot's path must be a folder without spaces: $root" >&2; exit 1 ;; esac
 
