@@ -41,8 +41,9 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(DUELMARK_APP_ID));
   rt::qt::InstallApplicationIcon();
   rt::qt::InstallTrace(runtime);
-  rt::qt::InstallErrorBox();
-  rt::qt::QtHost host(runtime);
+  const QString programName = QStringLiteral("Duelmark");
+  rt::qt::InstallErrorBox(programName);
+  rt::qt::QtHost host(runtime, programName);
   duelmark::OpenFirstWindow();
   return application.exec();
 }

@@ -29,6 +29,7 @@ Control::Control(Window& owner, ControlKind kind, std::string name, int index, D
       design_(std::move(design)),
       caption_(design_.caption),
       text_(design_.text),
+      accessibleName_(design_.accessibleName),
       visible_(design_.visible),
       enabled_(design_.enabled),
       left_(design_.left),
@@ -99,6 +100,14 @@ void Control::SetInterval(int milliseconds) {
 }
 
 void Control::SetFocus(bool selectAll) { owner_.Runtime().FocusRequested(*this, selectAll); }
+
+void Control::SetAccessibleName(std::string name) {
+  if (name == accessibleName_) return;
+  accessibleName_ = std::move(name);
+  owner_.Runtime().AccessibleNameWritten(*this);
+}
+
+void Control::Announce(std::string text) { owner_.Runtime().Announce(*this, text); }
 
 void Control::Written(Property property) { owner_.Runtime().PropertyWritten(*this, property); }
 

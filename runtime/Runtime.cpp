@@ -130,6 +130,14 @@ void Runtime::FocusRequested(Control& control, bool selectAll) {
   if (observer_) observer_->FocusRequested(control, selectAll);
 }
 
+void Runtime::AccessibleNameWritten(Control& control) {
+  if (!ended_ && control.Owner().loaded_ && observer_) observer_->AccessibleNameChanged(control);
+}
+
+void Runtime::Announce(Control& announcer, const std::string& text) {
+  if (!ended_ && announcer.Owner().loaded_ && observer_) observer_->Announced(announcer, text);
+}
+
 void Runtime::TimerSwitched(Control& timer, bool freshInterval) {
   if (timer.Enabled() && freshInterval) {
     // A timer started within a tick counts from the moment that tick was due, so that the

@@ -68,6 +68,8 @@ class Runtime {
   void PropertyWritten(Control& control, Property property);
   void TimerSwitched(Control& timer, bool freshInterval);
   void FocusRequested(Control& control, bool selectAll);
+  void AccessibleNameWritten(Control& control);
+  void Announce(Control& announcer, const std::string& text);
 
  private:
   Window& Load(std::unique_ptr<Window> window);

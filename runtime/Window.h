@@ -16,6 +16,8 @@ namespace rt {
 class Runtime;
 
 enum class BorderStyle { FixedSingle, FixedToolWindow };
+// A frame is a main window; a dialog reports something and is read in full when it opens.
+enum class WindowRole { Frame, Dialog };
 
 struct WindowDesign {
   std::string caption{};
@@ -26,6 +28,7 @@ struct WindowDesign {
   BorderStyle border = BorderStyle::FixedSingle;
   bool minButton = false;
   bool maxButton = false;
+  WindowRole role = WindowRole::Frame;
 };
 
 class Window {
