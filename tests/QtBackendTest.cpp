@@ -255,6 +255,9 @@ TEST(LabelWrap, ALineBreaksAtTheBlankBeforeTheWordThatOverflows) {
 }  // namespace duelmark::testing
 
 int main(int argc, char** argv) {
+  // Always the offscreen platform, also when ctest lists the tests: no display is needed, and
+  // the pixel checks hold whatever platform the shell names.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   ::testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
   rt::qt::InstallApplicationIcon();
