@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "AppFont.h"
 #include "AppIcon.h"
 #include "ErrorBox.h"
 #include "Launch.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral(DUELMARK_APP_ID));
+  rt::qt::InstallApplicationFont();
   rt::qt::InstallApplicationIcon();
   rt::qt::InstallTrace(runtime);
   rt::qt::InstallErrorBox();
