@@ -58,7 +58,7 @@ class IconFiles final : public QIconEngine {
 // which would otherwise delay the first picture on the screen.
 class AfterFirstPaint final : public QObject {
  public:
-  AfterFirstPaint() {
+  AfterFirstPaint() : QObject(qApp) {  // gone with the application if it never comes to install
     qApp->installEventFilter(this);
     QTimer::singleShot(kLatest, this, &AfterFirstPaint::Install);
   }
