@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "AppFont.h"
 #include "AppIcon.h"
@@ -24,7 +25,9 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  rt::Runtime& runtime = rt::Runtime::Current();  // the trace's clock starts here
+  rt::Runtime runtime(std::make_unique<rt::SteadyClock>(),  // the trace's clock starts here
+                      std::make_unique<rt::ClockSeededRandom>(rt::SystemClockTicks));
+  rt::program = &runtime;
   if (!HasDisplay()) {
     std::fputs("Duelmark needs a graphical display, and none is set (DISPLAY is empty).\n", stderr);
     return 1;
@@ -34,8 +37,9 @@ int main(int argc, char** argv) {
   rt::qt::InstallApplicationFont();
   rt::qt::InstallApplicationIcon();
   rt::qt::InstallTrace(runtime);
-  rt::qt::InstallErrorBox();
-  rt::qt::QtHost host(runtime);
+  const QString programName = QStringLiteral("Duelmark");
+  rt::qt::InstallErrorBox(programName);
+  rt::qt::QtHost host(runtime, programName);
   duelmark::OpenFirstWindow();
   return application.exec();
 }

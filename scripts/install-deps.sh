@@ -14,7 +14,7 @@ case "${1:-}" in
   test)
     for_tests=true
     packages+=(clang-format locales desktop-file-utils appstream)
-    packages+=(xvfb xauth dbus at-spi2-core python3-pyatspi)  # the screen-reader session
+    packages+=(xvfb dbus at-spi2-core openbox xdotool orca speech-dispatcher espeak-ng)  # the screen-reader session
     ;;
   package) packages+=(dpkg-dev file) ;;
 esac

@@ -39,7 +39,10 @@ bool IsLightweight(ControlKind kind) {
 
 }  // namespace
 
-FormView::FormView(Window& window) : QWidget(nullptr, FlagsFor(window.Look())), window_(window) {
+FormView::FormView(Window& window)
+    : QWidget(nullptr, FlagsFor(window.Look())),
+      window_(window),
+      role_(window.Look().role == WindowRole::Dialog ? QAccessible::Dialog : QAccessible::Window) {
   const WindowDesign& look = window.Look();
   setFont(DefaultFont());
   setWindowTitle(QString::fromStdString(look.caption));
@@ -53,6 +56,7 @@ FormView::FormView(Window& window) : QWidget(nullptr, FlagsFor(window.Look())), 
   CreateViews();
   Stack();
   ChainTabOrder();
+  TieLabelsToTheirBoxes();
   ApplyOuterHeight();
 }
 
@@ -63,6 +67,17 @@ ControlView* FormView::ViewOf(const Control& control) const {
 
 void FormView::Sync(Control& control, Property property) {
   if (ControlView* view = ViewOf(control)) view->Sync(property);
+}
+
+void FormView::Rename(Control& control) {
+  if (ControlView* view = ViewOf(control)) {
+    view->Widget().setAccessibleName(QString::fromStdString(control.AccessibleName()));
+  }
+}
+
+void FormView::Announce(Control& announcer, const QString& text) {
+  const auto found = announcers_.find(&announcer);
+  if (found != announcers_.end()) found->second->Announce(text);
 }
 
 void FormView::CreateViews() {
@@ -89,6 +104,8 @@ void FormView::CreateViews() {
       }
       view->Widget().setObjectName(QString::fromStdString(control.TraceName()));
       views_[&control] = view;
+      if (!control.AccessibleName().empty()) Rename(control);
+      if (control.Look().role == Role::Announcer) announcers_[&control] = new AnnouncerView(parent);
     }
   }
 }
@@ -112,6 +129,14 @@ void FormView::ChainTabOrder() {
   }
 }
 
+void FormView::TieLabelsToTheirBoxes() {
+  for (const auto& control : window_.Controls()) {
+    const Control* box = control->Look().labelFor;
+    if (!box || control->Kind() != ControlKind::Label) continue;
+    static_cast<LabelView&>(*ViewOf(*control)).setBuddy(&ViewOf(*box)->Widget());
+  }
+}
+
 void FormView::ApplyOuterHeight() {
   const auto outer = window_.OuterHeight();
   if (!outer) return;
@@ -131,6 +156,7 @@ void FormView::Dispose() {
   disposed_ = true;
   for (auto& [control, view] : views_) view->Detach();
   views_.clear();
+  announcers_.clear();
   hide();
   deleteLater();
 }
@@ -142,7 +168,7 @@ void FormView::closeEvent(QCloseEvent* event) {
   }
   // Closing by the title bar is the program's decision, not the toolkit's.
   event->ignore();
-  Runtime::Current().UserClose(window_);
+  window_.Runtime().UserClose(window_);
 }
 
 void FormView::keyPressEvent(QKeyEvent* event) {
