@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "AppFont.h"
 #include "AppIcon.h"
 #include "ErrorBox.h"
 #include "Launch.h"
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral(DUELMARK_APP_ID));
+  rt::qt::InstallApplicationFont();
   rt::qt::InstallApplicationIcon();
   rt::qt::InstallTrace(runtime);
   const QString programName = QStringLiteral("Duelmark");
