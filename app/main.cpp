@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(DUELMARK_APP_ID));
   rt::qt::InstallApplicationFont();
   rt::qt::InstallApplicationIcon();
-  rt::qt::InstallTrace(runtime);
+  rt::qt::InstallTrace(runtime, "duelmark.trace");
   const QString programName = QStringLiteral("Duelmark");
   rt::qt::InstallErrorBox(programName);
   rt::qt::QtHost host(runtime, programName);
