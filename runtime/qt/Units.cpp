@@ -1,24 +1,27 @@
 #include "Units.h"
 
-namespace rt::qt {
+#include "Fonts.h"
 
-QFont DefaultFont() {
+namespace rt::qt {
+namespace {
+
+QFont FromTypeface(const Typeface& face) {
   QFont font;
-  font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")});
-  font.setPointSizeF(8);
+  QStringList families;
+  for (const std::string& family : face.families) families << QString::fromStdString(family);
+  font.setFamilies(families);
+  font.setPointSizeF(face.points);
+  font.setWeight(face.bold ? QFont::Bold : QFont::Normal);
   return font;
 }
 
+}  // namespace
+
+QFont DefaultFont() { return FromTypeface(ResolveFont({})); }
+
 QFont ToQFont(const FontSpec& wanted, const QFont& defaultFont) {
-  QFont font = defaultFont;
-  if (wanted.family.empty()) return font;
-  QStringList families{QString::fromStdString(wanted.family)};
-  if (wanted.family == "Comic Sans MS") families << QStringLiteral("Comic Neue");
-  families << defaultFont.families();
-  font.setFamilies(families);
-  font.setPointSizeF(wanted.points);
-  font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
-  return font;
+  if (wanted.family.empty()) return defaultFont;
+  return FromTypeface(ResolveFont(wanted));
 }
 
 }  // namespace rt::qt
