@@ -19,7 +19,9 @@ const browser = await puppeteer.launch({
   args: ['--no-sandbox', '--headless=new', '--disable-gpu', '--no-first-run', '--disable-background-networking',
          '--disable-component-update', '--disable-sync'],
 });
-const shoot = async (page, name) => screenshots && page.screenshot({ path: path.join(screenshots, `${name}.png`) });
+// The window on show, title bar and all, for the README.
+const shoot = async (page, name) =>
+  screenshots && (await page.$('.window:not([hidden])')).screenshot({ path: path.join(screenshots, `${name}.png`) });
 
 try {
   const page = await browser.newPage();
