@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "AppIcon.h"
 #include "ErrorBox.h"
@@ -23,7 +24,9 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  rt::Runtime& runtime = rt::Runtime::Current();  // the trace's clock starts here
+  rt::Runtime runtime(std::make_unique<rt::SteadyClock>(),  // the trace's clock starts here
+                      std::make_unique<rt::ClockSeededRandom>(rt::SystemClockTicks));
+  rt::program = &runtime;
   if (!HasDisplay()) {
     std::fputs("Duelmark needs a graphical display, and none is set (DISPLAY is empty).\n", stderr);
     return 1;
@@ -32,8 +35,9 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(DUELMARK_APP_ID));
   rt::qt::InstallApplicationIcon();
   rt::qt::InstallTrace(runtime);
-  rt::qt::InstallErrorBox();
-  rt::qt::QtHost host(runtime);
+  const QString programName = QStringLiteral("Duelmark");
+  rt::qt::InstallErrorBox(programName);
+  rt::qt::QtHost host(runtime, programName);
   duelmark::OpenFirstWindow();
   return application.exec();
 }

@@ -17,8 +17,8 @@ void BM_WholeBattle(benchmark::State& state) {
   for (auto _ : state) {
     auto clock = std::make_unique<rt::VirtualClock>();
     rt::VirtualClock& time = *clock;
-    rt::Runtime::Install(std::make_unique<rt::Runtime>(
-        std::move(clock), std::make_unique<rt::ClockSeededRandom>([&seed] { return ++seed; })));
+    rt::Runtime runtime(std::move(clock), std::make_unique<rt::ClockSeededRandom>([&seed] { return ++seed; }));
+    rt::program = &runtime;
     ResetBattleState();
     State.NumEnemies = static_cast<Int16>(state.range(0));
     State.Hero = {
@@ -28,11 +28,11 @@ void BM_WholeBattle(benchmark::State& state) {
           .Health = 20, .MaxHealth = 20, .Attack = 15, .Suicide = 30, .Defence = 5, .MagicDef = 10, .Alive = rt::kTrue};
     }
     frmBattle().Show();
-    rt::Runtime::Current().Click(frmBattle().cmdStart);
-    rt::AdvanceBy(rt::Runtime::Current(), time, rt::Milliseconds(3'600'000));
+    runtime.Click(frmBattle().cmdStart);
+    rt::AdvanceBy(runtime, time, rt::Milliseconds(3'600'000));
     benchmark::DoNotOptimize(frmEnd().lblTotal.Caption());
   }
-  rt::Runtime::Install(nullptr);
+  rt::program = nullptr;
 }
 BENCHMARK(BM_WholeBattle)->Arg(1)->Arg(3)->Arg(5);
 

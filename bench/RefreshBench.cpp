@@ -11,8 +11,8 @@ namespace {
 
 void BM_RefreshBattlefield(benchmark::State& state) {
   using namespace duelmark;
-  rt::Runtime::Install(std::make_unique<rt::Runtime>(std::make_unique<rt::VirtualClock>(),
-                                                     std::make_unique<rt::ClockSeededRandom>([] { return 1u; })));
+  rt::Runtime runtime(std::make_unique<rt::VirtualClock>(), std::make_unique<rt::ClockSeededRandom>([] { return 1u; }));
+  rt::program = &runtime;
   ResetBattleState();
   State.NumEnemies = 5;
   for (int i = 1; i <= 5; ++i) State.Enemies(i) = {.Health = 20, .MaxHealth = 20, .Alive = rt::kTrue};
@@ -21,7 +21,7 @@ void BM_RefreshBattlefield(benchmark::State& state) {
     State.Turn = static_cast<rt::Int16>((State.Turn + 1) % 6);
     Battle::RefreshBattlefield();
   }
-  rt::Runtime::Install(nullptr);
+  rt::program = nullptr;
 }
 BENCHMARK(BM_RefreshBattlefield);
 

@@ -31,11 +31,21 @@ std::string Figure(char sign, Int16 value) {
   return figure += ToText(value);
 }
 
-void ShowMessage(FrmBattle& form, std::string message) {
+// What a listener hears of a fighter after a move: "Enemy 2 10 of 20", or that it fell.
+std::string Standing(const std::string& fighter, Int16 health, Int16 maxHealth) {
+  if (health <= 0) return fighter + " is defeated.";
+  return fighter + " " + ToText(health) + " of " + ToText(maxHealth) + ".";
+}
+
+// The message on its bar, and the move with its result, announced once.
+void ShowMessage(FrmBattle& form, const std::string& message, const std::string& result) {
   form.shpInfo.SetVisible(true);
   form.lblInfo.SetVisible(true);
-  form.lblInfo.SetCaption(std::move(message));
+  form.lblInfo.SetCaption(message);
+  form.lblInfo.Announce(message + " " + result);
 }
+
+std::string Damage(Int16 damage) { return ToText(damage) + " damage. "; }
 
 void Hit(FrmBattle& form, const HeroHit& move) {
   const int target = State.HeroTarget;
@@ -55,7 +65,9 @@ void Hit(FrmBattle& form, const HeroHit& move) {
   form.lblEnemyInfo.SetTop(targetPicture.Top() - 240);
   form.lblEnemyInfo.SetLeft(targetPicture.Left() + 120);
 
-  ShowMessage(form, move.message + ToText(target) + ".");
+  const std::string enemyName = "Enemy " + ToText(target);
+  ShowMessage(form, move.message + ToText(target) + ".",
+              Damage(State.Damage) + Standing(enemyName, enemy.Health, enemy.MaxHealth));
 
   form.TimerSeconds = 0;
   form.tmrHeroAttack.SetEnabled(true);
@@ -91,7 +103,9 @@ void Hit(FrmBattle& form, const EnemyHit& move) {
   form.lblHeroInfo.SetLeft(3720);
   form.lblHeroInfo.SetCaption(Figure('-', State.Damage));
 
-  ShowMessage(form, "Enemy " + ToText(actor) + move.message);
+  const HeroRecord& hero = State.Hero;
+  ShowMessage(form, "Enemy " + ToText(actor) + move.message,
+              Damage(State.Damage) + Standing("Hero", hero.Health, hero.MaxHealth));
 
   form.TimerSeconds = 0;
   form.tmrEnemyAttack.SetEnabled(true);
@@ -128,7 +142,8 @@ void HeroCure() {
   form.imgCure.SetTop(2160);
   form.imgCure.SetLeft(3960);
 
-  ShowMessage(form, "Hero gained " + ToText(hero.Magic) + " using Cure.");
+  ShowMessage(form, "Hero gained " + ToText(hero.Magic) + " using Cure.",
+              Standing("Hero", hero.Health, hero.MaxHealth));
 
   form.TimerSeconds = 0;
   form.tmrCure.SetEnabled(true);

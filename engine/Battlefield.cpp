@@ -19,6 +19,7 @@ void RefreshBattlefield() {
     form.imgEnemyArrow.SetVisible(true);
     form.imgEnemyArrow.SetTop(form.imgEnemy(State.Turn).Top() - 180);
     form.imgEnemyArrow.SetLeft(form.imgEnemy(State.Turn).Left() + 50);
+    form.imgEnemyArrow.SetAccessibleName("turn arrow over " + form.imgEnemy(State.Turn).AccessibleName());
   }
 
   form.lblHP.SetCaption(rt::ToText(State.Hero.Health));

@@ -12,7 +12,7 @@ namespace {
 
 // Every draw is preceded by its own re-seed.
 float Draw() {
-  rt::RandomSource& random = rt::Runtime::Current().Random();
+  rt::RandomSource& random = rt::program->Random();
   random.Reseed();
   return random.Next();
 }

@@ -29,6 +29,7 @@ Control::Control(Window& owner, ControlKind kind, std::string name, int index, D
       design_(std::move(design)),
       caption_(design_.caption),
       text_(design_.text),
+      accessibleName_(design_.accessibleName),
       visible_(design_.visible),
       enabled_(design_.enabled),
       left_(design_.left),
@@ -69,7 +70,7 @@ void Control::SetEnabled(bool enabled) {
   const bool switchedOn = enabled && !enabled_;
   enabled_ = enabled;
   Written(Property::Enabled);
-  if (kind_ == ControlKind::Timer) Runtime::Current().TimerSwitched(*this, switchedOn);
+  if (kind_ == ControlKind::Timer) owner_.Runtime().TimerSwitched(*this, switchedOn);
 }
 
 void Control::SetLeft(double twips) {
@@ -95,11 +96,19 @@ void Control::SetHeight(double twips) {
 void Control::SetInterval(int milliseconds) {
   interval_ = milliseconds;
   Written(Property::Interval);
-  if (kind_ == ControlKind::Timer) Runtime::Current().TimerSwitched(*this, true);
+  if (kind_ == ControlKind::Timer) owner_.Runtime().TimerSwitched(*this, true);
 }
 
-void Control::SetFocus(bool selectAll) { Runtime::Current().FocusRequested(*this, selectAll); }
+void Control::SetFocus(bool selectAll) { owner_.Runtime().FocusRequested(*this, selectAll); }
 
-void Control::Written(Property property) { Runtime::Current().PropertyWritten(*this, property); }
+void Control::SetAccessibleName(std::string name) {
+  if (name == accessibleName_) return;
+  accessibleName_ = std::move(name);
+  owner_.Runtime().AccessibleNameWritten(*this);
+}
+
+void Control::Announce(std::string text) { owner_.Runtime().Announce(*this, text); }
+
+void Control::Written(Property property) { owner_.Runtime().PropertyWritten(*this, property); }
 
 }  // namespace rt

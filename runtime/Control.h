@@ -17,6 +17,9 @@ class Window;
 enum class ControlKind { Label, TextBox, ListBox, CommandButton, Frame, Image, Shape, Timer };
 enum class Property { Caption, Text, Visible, Enabled, Left, Top, Width, Height, Interval };
 enum class Alignment { Left, Right, Center };
+// What assistive technology takes a control for, where its kind alone does not say it: the
+// announcer speaks each move of the battle once, whatever its caption shows.
+enum class Role { ByKind, Announcer };
 
 std::string_view PropertyName(Property property);
 
@@ -53,6 +56,11 @@ struct Design {
   bool stretch = false;              // the picture is scaled to the control's size
   int tabIndex = -1;                 // place in the tab order; only text boxes, lists and buttons take the focus
   std::vector<std::string> items{};  // a list box's items
+  // What assistive technology calls a control that shows no caption of its own: a box, a
+  // picture, a shape. Labels, buttons and frames are called by their captions.
+  std::string accessibleName{};
+  Role role = Role::ByKind;
+  Control* labelFor = nullptr;  // the box that this label names
 };
 
 class Control {
@@ -79,6 +87,7 @@ class Control {
   double Height() const { return height_; }
   int Interval() const { return interval_; }
   int ListIndex() const;  // the selected item of a list box, -1 when none
+  const std::string& AccessibleName() const { return accessibleName_; }
 
   void SetCaption(std::string caption);
   void SetText(std::string text);  // for a list box, selects the item with that text, if any
@@ -91,6 +100,9 @@ class Control {
   void SetInterval(int milliseconds);
   // Gives the control the keyboard focus; a text box may select its whole text.
   void SetFocus(bool selectAll = false);
+  // For assistive technology only: neither traced nor shown on the screen.
+  void SetAccessibleName(std::string name);
+  void Announce(std::string text);  // spoken once, by an announcer
 
   void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
   void OnTimer(std::function<void()> handler) { onTimer_ = std::move(handler); }
@@ -107,6 +119,7 @@ class Control {
 
   std::string caption_;
   std::string text_;
+  std::string accessibleName_;
   bool visible_;
   bool enabled_;
   double left_, top_, width_, height_;

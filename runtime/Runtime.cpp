@@ -1,46 +1,16 @@
 #include "Runtime.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 #include "TraceFormat.h"
 
 namespace rt {
-namespace {
-
-std::unique_ptr<Runtime>& CurrentSlot() {
-  static std::unique_ptr<Runtime> current;
-  return current;
-}
-
-}  // namespace
 
 Runtime::Runtime(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random)
     : clock_(std::move(clock)), random_(std::move(random)) {}
 
 Runtime::~Runtime() = default;
-
-Runtime& Runtime::Current() {
-  auto& current = CurrentSlot();
-  if (!current) {
-    current = std::make_unique<Runtime>(std::make_unique<SteadyClock>(),
-                                        std::make_unique<ClockSeededRandom>(SystemClockTicks));
-  }
-  return *current;
-}
-
-void Runtime::Install(std::unique_ptr<Runtime> runtime) {
-  auto& current = CurrentSlot();
-  // An observer (the Qt host) shows the current runtime's windows; replacing the runtime
-  // under it would leave it on freed windows. That is a programming error: stop at once.
-  if (current && current->observer_) {
-    std::fputs("Runtime::Install: the runtime to replace is still observed; remove its observer first.\n", stderr);
-    std::abort();
-  }
-  current = std::move(runtime);
-}
 
 Window* Runtime::FindLoaded(std::string_view name) const {
   for (const auto& window : windows_) {
@@ -51,6 +21,7 @@ Window* Runtime::FindLoaded(std::string_view name) const {
 
 Window& Runtime::Load(std::unique_ptr<Window> window) {
   Window& loaded = *window;
+  loaded.runtime_ = this;
   windows_.push_back(std::move(window));
   Deliver(loaded, "Form_Load", [&loaded] { loaded.Form_Load(); });
   return loaded;
@@ -157,6 +128,14 @@ void Runtime::FocusRequested(Control& control, bool selectAll) {
   if (ended_ || !control.Owner().loaded_) return;
   control.Owner().focused_ = &control;
   if (observer_) observer_->FocusRequested(control, selectAll);
+}
+
+void Runtime::AccessibleNameWritten(Control& control) {
+  if (!ended_ && control.Owner().loaded_ && observer_) observer_->AccessibleNameChanged(control);
+}
+
+void Runtime::Announce(Control& announcer, const std::string& text) {
+  if (!ended_ && announcer.Owner().loaded_ && observer_) observer_->Announced(announcer, text);
 }
 
 void Runtime::TimerSwitched(Control& timer, bool freshInterval) {

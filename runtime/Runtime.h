@@ -27,10 +27,6 @@ class Runtime {
   Runtime(const Runtime&) = delete;
   Runtime& operator=(const Runtime&) = delete;
 
-  // The one runtime of the process; tests install a fresh one for every case.
-  static Runtime& Current();
-  static void Install(std::unique_ptr<Runtime> runtime);
-
   Clock& GetClock() const { return *clock_; }
   RandomSource& Random() const { return *random_; }
   void SetObserver(RuntimeObserver* observer) { observer_ = observer; }
@@ -72,6 +68,8 @@ class Runtime {
   void PropertyWritten(Control& control, Property property);
   void TimerSwitched(Control& timer, bool freshInterval);
   void FocusRequested(Control& control, bool selectAll);
+  void AccessibleNameWritten(Control& control);
+  void Announce(Control& announcer, const std::string& text);
 
  private:
   Window& Load(std::unique_ptr<Window> window);
@@ -97,9 +95,12 @@ class Runtime {
   std::uint64_t nextDueOrder_ = 0;
 };
 
+// The program's runtime, for the procedures that take no window: set by whoever creates it.
+inline Runtime* program = nullptr;
+
 template <class T>
 T& Instance() {
-  return Runtime::Current().Instance<T>();
+  return program->Instance<T>();
 }
 
 }  // namespace rt

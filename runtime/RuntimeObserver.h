@@ -1,5 +1,7 @@
 #pragma once
 // What a view of the runtime (the Qt backend) is told, so that it can draw the windows.
+#include <string>
+
 namespace rt {
 
 class Control;
@@ -16,6 +18,9 @@ class RuntimeObserver {
   virtual void PropertyChanged(Control& control, Property property) = 0;
   virtual void TimersChanged() = 0;
   virtual void FocusRequested(Control& control, bool selectAll) = 0;
+  // For assistive technology: a control's new name, and a text to speak once.
+  virtual void AccessibleNameChanged(Control& control) = 0;
+  virtual void Announced(Control& announcer, const std::string& text) = 0;
   virtual void Ended() = 0;
 };
 

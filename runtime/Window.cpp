@@ -6,9 +6,9 @@ namespace rt {
 
 Window::Window(std::string name, WindowDesign design) : name_(std::move(name)), design_(std::move(design)) {}
 
-void Window::Show() { Runtime::Current().Show(*this); }
-void Window::Unload() { Runtime::Current().Unload(*this); }
-void Window::SetHeight(double twips) { Runtime::Current().SetWindowHeight(*this, twips); }
+void Window::Show() { runtime_->Show(*this); }
+void Window::Unload() { runtime_->Unload(*this); }
+void Window::SetHeight(double twips) { runtime_->SetWindowHeight(*this, twips); }
 
 Control& Window::Add(ControlKind kind, std::string name, Design design) {
   return Keep(std::make_unique<Control>(*this, kind, std::move(name), 0, std::move(design)));

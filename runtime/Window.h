@@ -13,7 +13,11 @@
 
 namespace rt {
 
+class Runtime;
+
 enum class BorderStyle { FixedSingle, FixedToolWindow };
+// A frame is a main window; a dialog reports something and is read in full when it opens.
+enum class WindowRole { Frame, Dialog };
 
 struct WindowDesign {
   std::string caption{};
@@ -24,6 +28,7 @@ struct WindowDesign {
   BorderStyle border = BorderStyle::FixedSingle;
   bool minButton = false;
   bool maxButton = false;
+  WindowRole role = WindowRole::Frame;
 };
 
 class Window {
@@ -34,6 +39,8 @@ class Window {
   Window& operator=(const Window&) = delete;
 
   const std::string& Name() const { return name_; }
+  // The runtime that loaded the window; its controls and views reach it through here.
+  rt::Runtime& Runtime() const { return *runtime_; }
   const WindowDesign& Look() const { return design_; }
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
   const std::vector<Control*>& Timers() const { return timers_; }
@@ -64,6 +71,7 @@ class Window {
 
   std::string name_;
   WindowDesign design_;
+  rt::Runtime* runtime_ = nullptr;
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<Control*> timers_;  // the timers among the controls, scanned at every tick
   bool loaded_ = true;

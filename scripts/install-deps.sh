@@ -16,9 +16,9 @@ case "${1:-}" in
   test)
     for_tests=true
     packages+=(clang-format locales desktop-file-utils appstream)
-    packages+=(xvfb xauth dbus at-spi2-core python3-pyatspi)  # the screen-reader session
-    packages+=("${web[@]}" chromium)                           # the web edition in a real browser
-    command -v npm >/dev/null || packages+=(npm)               # a node from elsewhere brings its own
+    packages+=(xvfb dbus at-spi2-core openbox xdotool orca speech-dispatcher espeak-ng)  # the screen-reader session
+    packages+=("${web[@]}" chromium)  # the web edition in a real browser
+    command -v npm >/dev/null || packages+=(npm)  # a node from elsewhere brings its own
     ;;
   package) packages+=(dpkg-dev file) ;;
   web) packages+=("${web[@]}") ;;

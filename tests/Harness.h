@@ -48,8 +48,9 @@ class Harness : public ::testing::Test {
     auto clock = std::make_unique<rt::VirtualClock>();
     clock_ = clock.get();
     random_ = dynamic_cast<ScriptedRandom*>(random.get());
-    rt::Runtime::Install(std::make_unique<rt::Runtime>(std::move(clock), std::move(random)));
-    rt::Runtime::Current().SetTraceSink([this](std::string_view line) { trace_.emplace_back(line); });
+    runtime_ = std::make_unique<rt::Runtime>(std::move(clock), std::move(random));
+    rt::program = runtime_.get();
+    runtime_->SetTraceSink([this](std::string_view line) { trace_.emplace_back(line); });
     trace_.clear();
   }
 
@@ -66,9 +67,9 @@ class Harness : public ::testing::Test {
 
   void Draws(std::initializer_list<float> draws) { random_->draws.insert(random_->draws.end(), draws); }
 
-  ~Harness() override { rt::Runtime::Install(nullptr); }
+  ~Harness() override { rt::program = nullptr; }
 
-  rt::Runtime& Runtime() { return rt::Runtime::Current(); }
+  rt::Runtime& Runtime() { return *runtime_; }
   void Advance(rt::Micros duration) { rt::AdvanceBy(Runtime(), *clock_, duration); }
   void AdvanceMs(std::int64_t ms) { Advance(rt::Milliseconds(ms)); }
 
@@ -80,6 +81,7 @@ class Harness : public ::testing::Test {
     return lines;
   }
 
+  std::unique_ptr<rt::Runtime> runtime_;
   rt::VirtualClock* clock_;
   ScriptedRandom* random_;
   std::vector<std::string> trace_;

@@ -4,8 +4,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTimer>
 
 #include "AppIcon.h"
 #include "Battle.h"
@@ -22,7 +24,7 @@ namespace {
 
 class QtBackend : public Harness {
  protected:
-  QtBackend() : host_(Runtime()) {
+  QtBackend() : host_(Runtime(), QStringLiteral("Duelmark")) {
     State.NumEnemies = 3;
     State.Hero = {.Health = 100, .MaxHealth = 100, .Alive = rt::kTrue};
     for (int i = 1; i <= 3; ++i) State.Enemies(i) = {.Health = 20, .MaxHealth = 20, .Alive = rt::kTrue};
@@ -105,11 +107,6 @@ TEST_F(QtBackend, ClosingTheWindowByItsTitleBarEndsTheProgram) {
   EXPECT_EQ(host_.ViewOf(frmBattle()), nullptr);  // a later touch does not bring it back on screen
 }
 
-// The host shows the current runtime's windows: replacing that runtime under it is refused.
-TEST_F(QtBackend, AFreshRuntimeCannotBeInstalledUnderALivingHost) {
-  EXPECT_DEATH(Install(std::make_unique<ScriptedRandom>()), "still observed");
-}
-
 // Every picture of the battle window is built in: a misspelt name would draw nothing.
 TEST_F(QtBackend, EveryPictureControlFindsItsPicture) {
   for (const auto& control : frmBattle().Controls()) {
@@ -134,26 +131,74 @@ QString AccessibleName(QWidget& widget) {
 }
 QAccessible::Role AccessibleRole(QWidget& widget) { return QAccessible::queryAccessibleInterface(&widget)->role(); }
 
-TEST_F(QtBackend, PicturesLabelsAndFramesReadWhatTheyShowNow) {
+// What a screen reader meets comes from the windows' control tables: names, roles, the box a
+// label names, the announcer; names that follow the battle change with it.
+TEST_F(QtBackend, AssistiveTechnologyReadsTheWindowsData) {
   FrmBattle& form = frmBattle();
-  EXPECT_EQ(AccessibleName(WidgetOf(form.imgBackground)), "battlefield");
-  EXPECT_EQ(AccessibleRole(WidgetOf(form.imgBackground)), QAccessible::Graphic);
-  EXPECT_EQ(AccessibleName(WidgetOf(form.imgEnemy(3))), "Enemy 3");
-  EXPECT_EQ(AccessibleName(WidgetOf(form.imgHeroArrow)), "turn arrow over Hero");
-  EXPECT_EQ(AccessibleName(WidgetOf(form.shpInfo)), "message bar");
-  EXPECT_EQ(AccessibleName(WidgetOf(form.frameHero)), "Hero");
+  EXPECT_EQ(AccessibleRole(*form_), QAccessible::Window);
+  EXPECT_EQ(AccessibleName(*form_), "Kelmar: Tarrin's Adventure");
+  for (const auto& control : form.Controls()) {
+    if (control->Kind() != rt::ControlKind::Image && control->Kind() != rt::ControlKind::Shape) continue;
+    EXPECT_EQ(AccessibleRole(WidgetOf(*control)), QAccessible::Graphic) << control->TraceName();
+    EXPECT_EQ(AccessibleName(WidgetOf(*control)).toStdString(), control->AccessibleName()) << control->TraceName();
+    EXPECT_FALSE(control->AccessibleName().empty()) << control->TraceName();
+  }
   EXPECT_EQ(AccessibleRole(WidgetOf(form.frameHero)), QAccessible::Grouping);
-  EXPECT_EQ(AccessibleRole(WidgetOf(form.lblInfo)), QAccessible::StaticText);
-  form.imgEnemyArrow.SetLeft(770);  // as the turn passes to Enemy 2
-  form.imgEnemyArrow.SetTop(2820);
+  EXPECT_EQ(AccessibleName(WidgetOf(form.frameHero)), "Hero");
+  form.lblHP.SetCaption("95");
+  EXPECT_EQ(AccessibleName(WidgetOf(form.lblHP)), "95");
+
+  State.Turn = 2;
+  Battle::RefreshBattlefield();
   EXPECT_EQ(AccessibleName(WidgetOf(form.imgEnemyArrow)), "turn arrow over Enemy 2");
-  form.lblInfo.SetCaption("The Hero attacked Enemy 1.");
-  EXPECT_EQ(AccessibleName(WidgetOf(form.lblInfo)), "The Hero attacked Enemy 1.");
+
+  // An announcement is spoken from a notification once the event has returned.
+  form.lblInfo.Announce("Enemy 2 attacked Hero. 5 damage. Hero 95 of 100.");
+  QAccessibleInterface* announcer = nullptr;
+  for (QWidget* widget : form_->findChildren<QWidget*>()) {
+    if (AccessibleRole(*widget) == QAccessible::Notification) announcer = QAccessible::queryAccessibleInterface(widget);
+  }
+  ASSERT_NE(announcer, nullptr);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(announcer->text(QAccessible::Name), "Enemy 2 attacked Hero. 5 damage. Hero 95 of 100.");
+  EXPECT_FALSE(announcer->state().invisible);
+
+  frmEnd().Show();
+  EXPECT_EQ(AccessibleRole(*host_.ViewOf(frmEnd())), QAccessible::Dialog);
+}
+
+// The timer that drives the runtime is set for its next due tick, and stopped when none is.
+TEST_F(QtBackend, TheHostsTimerFollowsTheRuntimesTimers) {
+  auto* tick = host_.findChild<QTimer*>();
+  ASSERT_NE(tick, nullptr);
+  EXPECT_FALSE(tick->isActive());
+  frmBattle().tmrPause.SetEnabled(true);
+  EXPECT_TRUE(tick->isActive());
+  EXPECT_EQ(tick->interval(), 1000);
+  AdvanceMs(400);
+  frmBattle().tmrCure.SetEnabled(true);
+  EXPECT_EQ(tick->interval(), 50);
+  frmBattle().tmrCure.SetEnabled(false);
+  EXPECT_EQ(tick->interval(), 600);
+  frmBattle().tmrPause.SetEnabled(false);
+  EXPECT_FALSE(tick->isActive());
+}
+
+// Enter presses the focused button as Space does; Escape closes the report.
+TEST_F(QtBackend, EnterPressesAFocusedButtonAndEscapeClosesTheReport) {
+  Draws({0.5f});  // the opening attack's target
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QCoreApplication::sendEvent(&WidgetOf(frmBattle().cmdStart), &enter);
+  EXPECT_FALSE(frmBattle().cmdStart.Enabled());
+  frmEnd().Show();
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QCoreApplication::sendEvent(host_.ViewOf(frmEnd()), &escape);
+  EXPECT_EQ(Runtime().FindLoaded(FrmEnd::kName), nullptr);
 }
 
 class QtSettings : public Harness {
  protected:
-  QtSettings() : host_(Runtime()) {
+  QtSettings() : host_(Runtime(), QStringLiteral("Duelmark")) {
     frmBattleSettings().Show();
     form_ = host_.ViewOf(frmBattleSettings());
   }
@@ -183,6 +228,7 @@ TEST_F(QtSettings, FocusStartsInMagicDefAndTabFollowsTheStoredOrder) {
   EXPECT_EQ(form_->focusWidget(), &WidgetOf(form.txtAttack));
 }
 
+// Each box is named by its frame and label, the label tied to it, and its whole text read.
 TEST_F(QtSettings, EveryBoxAndTheListAreNamedByTheirLabelAndFrame) {
   FrmBattleSettings& form = frmBattleSettings();
   const std::pair<const rt::Control*, const char*> fields[] = {
@@ -193,12 +239,31 @@ TEST_F(QtSettings, EveryBoxAndTheListAreNamedByTheirLabelAndFrame) {
       {&form.txtEDefence, "Enemy Defence"},       {&form.txtEMagDef, "Enemy Magic Def."},
       {&form.lstNumEn, "Number of Enemies (1-5)"}};
   for (const auto& [field, name] : fields) EXPECT_EQ(AccessibleName(WidgetOf(*field)), name);
+  int tied = 0;
+  for (const auto& label : form.Controls()) {
+    if (!label->Look().labelFor) continue;
+    const auto boxes = QAccessible::queryAccessibleInterface(&WidgetOf(*label))->relations(QAccessible::Labelled);
+    ASSERT_EQ(boxes.size(), 1) << label->TraceName();
+    EXPECT_EQ(boxes.front().first->object(), &WidgetOf(*label->Look().labelFor)) << label->TraceName();
+    ++tied;
+  }
+  EXPECT_EQ(tied, 11);
+  QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&WidgetOf(form.txtHealth))->textInterface();
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->text(0, text->characterCount()), "100");
+  int start = -1, end = -1;
+  text->attributes(1, &start, &end);
+  EXPECT_EQ(std::pair(start, end), std::pair(0, 3));
 }
 
 TEST_F(QtSettings, WhatTheUserTypesOrChoosesReachesTheControls) {
   FrmBattleSettings& form = frmBattleSettings();
   auto& attack = dynamic_cast<QLineEdit&>(WidgetOf(form.txtAttack));
   EXPECT_EQ(attack.text(), "15");
+  TakeTrace();
+  form.txtAttack.SetText("42");  // the program's own write is not echoed back as the user's
+  EXPECT_EQ(TakeTrace(), std::vector<std::string>{"frmBattleSettings.txtAttack.Text=\"42\""});
+  EXPECT_EQ(attack.text(), "42");
   attack.selectAll();
   attack.insert("12abc");  // as typing does
   EXPECT_EQ(form.txtAttack.Text(), "12abc");

@@ -37,11 +37,10 @@ class Probe final : public rt::Window {
         lstPick(Add(rt::ControlKind::ListBox, "lstPick", PickList())),
         arr(AddArray(rt::ControlKind::Label, "arr", {1, 2}, [](int) { return rt::Design{}; })) {
     tmrFast.OnTimer([this] {
-      events.push_back("fast@" + std::to_string(rt::Runtime::Current().GetClock().Now() / 1000));
+      events.push_back("fast@" + std::to_string(Runtime().GetClock().Now() / 1000));
       onFast();
     });
-    tmrSlow.OnTimer(
-        [this] { events.push_back("slow@" + std::to_string(rt::Runtime::Current().GetClock().Now() / 1000)); });
+    tmrSlow.OnTimer([this] { events.push_back("slow@" + std::to_string(Runtime().GetClock().Now() / 1000)); });
     cmdGo.OnClick([this] {
       events.push_back("click");
       onClick();
@@ -166,7 +165,7 @@ TEST_F(RuntimeTest, EndClosesEverythingAndNoFurtherEventRuns) {
   Probe& p = probe();
   p.Show();
   p.tmrFast.SetEnabled(true);
-  p.onClick = [] { rt::Runtime::Current().End(); };
+  p.onClick = [&p] { p.Runtime().End(); };
   Runtime().Click(p.cmdGo);
   EXPECT_TRUE(Runtime().Ended());
   EXPECT_TRUE(Runtime().Windows().empty());

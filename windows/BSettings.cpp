@@ -42,14 +42,14 @@ bool LaunchBattle() {
       {settings.txtEMagDef, "Enemy \"Magic Def.\""},
   }};
   std::array<Int16, fields.size()> values{};
-  const rt::NumberFormat format = rt::Runtime::Current().GetNumberFormat();
+  const rt::NumberFormat format = settings.Runtime().GetNumberFormat();
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const auto converted = rt::ParseNumber(fields[i].box.Text(), format);
     if (const Int16* value = std::get_if<Int16>(&converted)) {
       values[i] = *value;
       continue;
     }
-    rt::Runtime::Current().ShowMessage(Refusal(fields[i], format.decimal));
+    settings.Runtime().ShowMessage(Refusal(fields[i], format.decimal));
     fields[i].box.SetFocus(true);
     return false;
   }

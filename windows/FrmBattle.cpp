@@ -1,5 +1,7 @@
 #include "FrmBattle.h"
 
+#include <string>
+
 #include "Look.h"
 #include "Runtime.h"
 
@@ -21,8 +23,15 @@ rt::WindowDesign BattleWindowLook() {
 
 Design Timer(int interval) { return {.visible = false, .enabled = false, .interval = interval}; }
 
-Design Picture(double left, double top, double width, double height, bool visible, const char* picture) {
-  return {.left = left, .top = top, .width = width, .height = height, .visible = visible, .picture = picture};
+Design Picture(double left, double top, double width, double height, bool visible, const char* picture,
+               std::string shows) {
+  return {.left = left,
+          .top = top,
+          .width = width,
+          .height = height,
+          .visible = visible,
+          .picture = picture,
+          .accessibleName = std::move(shows)};
 }
 
 }  // namespace
@@ -151,8 +160,9 @@ FrmBattle::FrmBattle()
                    .visible = false,
                    .caption = "Next Move in:      Seconds",
                    .font = Comic(8.25, true)})),
-      imgSuicide(Add(ControlKind::Image, "imgSuicide", Picture(3240, 8760, 1230, 1350, false, "suicide"))),
-      imgCure(Add(ControlKind::Image, "imgCure", Picture(4200, 6840, 870, 855, false, "cure"))),
+      imgSuicide(Add(ControlKind::Image, "imgSuicide",
+                     Picture(3240, 8760, 1230, 1350, false, "suicide", "an Enemy's suicide blast"))),
+      imgCure(Add(ControlKind::Image, "imgCure", Picture(4200, 6840, 870, 855, false, "cure", "the Hero's cure"))),
       imgMagic(Add(ControlKind::Image, "imgMagic",
                    {.left = 120,
                     .top = 6840,
@@ -160,7 +170,8 @@ FrmBattle::FrmBattle()
                     .height = 600,
                     .visible = false,
                     .picture = "magic",
-                    .stretch = true})),
+                    .stretch = true,
+                    .accessibleName = "the Hero's magic"})),
       lblEnemyInfo(Add(ControlKind::Label, "lblEnemyInfo",
                        {.left = 120,
                         .top = 7440,
@@ -169,10 +180,14 @@ FrmBattle::FrmBattle()
                         .visible = false,
                         .foreColor = kWhite,
                         .font = Comic(9, true)})),
-      imgEnemyAttack(Add(ControlKind::Image, "imgEnemyAttack", Picture(3720, 7680, 435, 1020, false, "enemy-attack"))),
-      imgEnemyArrow(Add(ControlKind::Image, "imgEnemyArrow", Picture(770, 2100, 345, 195, false, "arrow"))),
-      imgHeroArrow(Add(ControlKind::Image, "imgHeroArrow", Picture(4250, 1800, 345, 195, true, "arrow"))),
-      imgHeroAttack(Add(ControlKind::Image, "imgHeroAttack", Picture(120, 7800, 1470, 1335, false, "hero-attack"))),
+      imgEnemyAttack(Add(ControlKind::Image, "imgEnemyAttack",
+                         Picture(3720, 7680, 435, 1020, false, "enemy-attack", "an Enemy attacks"))),
+      imgEnemyArrow(
+          Add(ControlKind::Image, "imgEnemyArrow", Picture(770, 2100, 345, 195, false, "arrow", "turn arrow"))),
+      imgHeroArrow(Add(ControlKind::Image, "imgHeroArrow",
+                       Picture(4250, 1800, 345, 195, true, "arrow", "turn arrow over Hero"))),
+      imgHeroAttack(Add(ControlKind::Image, "imgHeroAttack",
+                        Picture(120, 7800, 1470, 1335, false, "hero-attack", "the Hero attacks"))),
       lblCure(Add(ControlKind::Label, "lblCure",
                   {.left = 3600,
                    .top = 6960,
@@ -190,7 +205,7 @@ FrmBattle::FrmBattle()
                        .alignment = Alignment::Right,
                        .foreColor = kWhite,
                        .font = Comic(9, true)})),
-      imgHero(Add(ControlKind::Image, "imgHero", Picture(3720, 1800, 1080, 1575, true, "hero"))),
+      imgHero(Add(ControlKind::Image, "imgHero", Picture(3720, 1800, 1080, 1575, true, "hero", "Hero"))),
       lblInfo(Add(ControlKind::Label, "lblInfo",
                   {.left = 2445,
                    .top = 255,
@@ -200,19 +215,32 @@ FrmBattle::FrmBattle()
                    .alignment = Alignment::Center,
                    .autoSize = true,
                    .foreColor = kWhite,
-                   .font = Comic(9.75, true)})),
+                   .font = Comic(9.75, true),
+                   .role = rt::Role::Announcer})),
       shpInfo(Add(ControlKind::Shape, "shpInfo",
-                  {.left = 360, .top = 120, .width = 4335, .height = 615, .visible = false, .backColor = kDarkBlue})),
+                  {.left = 360,
+                   .top = 120,
+                   .width = 4335,
+                   .height = 615,
+                   .visible = false,
+                   .backColor = kDarkBlue,
+                   .accessibleName = "message bar"})),
       imgEnemy(AddArray(ControlKind::Image, "imgEnemy", {5, 4, 3, 2, 1},
                         [](int i) {
                           static constexpr double kLeft[] = {720, 720, 120, 120, 120};
                           static constexpr double kTop[] = {2280, 3000, 1920, 2640, 3360};
                           const auto at = static_cast<std::size_t>(i - 1);
-                          return Picture(kLeft[at], kTop[at], 435, 465, false, "enemy");
+                          return Picture(kLeft[at], kTop[at], 435, 465, false, "enemy", "Enemy " + std::to_string(i));
                         })),
       shpStats(Add(ControlKind::Shape, "shpStats",
-                   {.left = 0, .top = 4920, .width = 5085, .height = 1815, .backColor = kDarkBlue})),
-      imgBackground(Add(ControlKind::Image, "imgBackground", Picture(0, 0, 5085, 5055, true, "battlefield"))) {
+                   {.left = 0,
+                    .top = 4920,
+                    .width = 5085,
+                    .height = 1815,
+                    .backColor = kDarkBlue,
+                    .accessibleName = "status panel"})),
+      imgBackground(
+          Add(ControlKind::Image, "imgBackground", Picture(0, 0, 5085, 5055, true, "battlefield", "battlefield"))) {
   cmdStart.OnClick([this] { cmdStart_Click(); });
   tmrPause.OnTimer([this] { tmrPause_Timer(); });
   tmrEnd.OnTimer([this] { tmrEnd_Timer(); });

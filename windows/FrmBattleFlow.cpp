@@ -1,5 +1,7 @@
 // The battle window's own flow: it opens idle, the Start button makes the first move, a
 // 3-2-1 pause runs between moves and a closing countdown hands over to the end window.
+#include <string>
+
 #include "Battle.h"
 #include "FrmBattle.h"
 #include "FrmEnd.h"
@@ -42,7 +44,10 @@ void FrmBattle::tmrPause_Timer() {
 
 void FrmBattle::tmrEnd_Timer() {
   TimerSeconds = rt::Add(TimerSeconds, 1);
-  lblInfo.SetCaption("The Battle is Over.  End in " + rt::ToText(6 - TimerSeconds) + " seconds.");
+  const std::string remaining = rt::ToText(6 - TimerSeconds) + " seconds.";
+  lblInfo.SetCaption("The Battle is Over.  End in " + remaining);
+  // Heard once: a listener needs no count of every second.
+  if (TimerSeconds == 1) lblInfo.Announce("The Battle is Over. End in " + remaining);
   if (TimerSeconds == 6) BattleOver();
 }
 

@@ -30,24 +30,27 @@ Design Button(const char* caption, double left, double top, int tabIndex, rt::Co
           .tabIndex = tabIndex};
 }
 
-Design TextBox(rt::Control& frame, double left, double top, int tabIndex) {
+Design TextBox(rt::Control& frame, double left, double top, int tabIndex, const char* name) {
   return {.container = &frame,
           .left = left,
           .top = top,
           .width = 975,
           .height = 285,
           .text = "Text1",
-          .tabIndex = tabIndex};
+          .tabIndex = tabIndex,
+          .accessibleName = name};
 }
 
-Design Label(rt::Control& frame, const char* caption, double left, double top, double width, int tabIndex) {
-  return {.container = &frame,
+Design Label(rt::Control& box, const char* caption, double left, double top, double width, int tabIndex) {
+  return {.container = box.Container(),
           .left = left,
           .top = top,
           .width = width,
           .height = 255,
           .caption = caption,
-          .tabIndex = tabIndex};
+          .tabIndex = tabIndex,
+          .accessibleName = box.AccessibleName(),  // a reader takes a box's name from its label
+          .labelFor = &box};
 }
 
 Design Frame(const char* caption, double left, double top, double width, double height, int tabIndex) {
@@ -57,7 +60,12 @@ Design Frame(const char* caption, double left, double top, double width, double 
 // Built here rather than inline in the window's constructor, where GCC 12 at -O3 reports a
 // false -Wmaybe-uninitialized for the strings of an inline temporary.
 Design EnemyCountList() {
-  Design list{.left = 2355, .top = 3720, .width = 375, .height = 1035, .tabIndex = 27};
+  Design list{.left = 2355,
+              .top = 3720,
+              .width = 375,
+              .height = 1035,
+              .tabIndex = 27,
+              .accessibleName = "Number of Enemies (1-5)"};
   list.items = {"1", "2", "3", "4", "5"};
   return list;
 }
@@ -91,27 +99,27 @@ FrmBattleSettings::FrmBattleSettings()
       cmdStart(Add(ControlKind::CommandButton, "cmdStart", Button("Start Battle", 360, 5760, 25))),
       cmdEXIT(Add(ControlKind::CommandButton, "cmdEXIT", Button("Exit", 4320, 5760, 24))),
       Frame2(Add(ControlKind::Frame, "Frame2", Frame("Enemy Stats", 2880, 720, 2775, 2775, 12))),
-      txtEMagDef(Add(ControlKind::TextBox, "txtEMagDef", TextBox(Frame2, 1515, 1800, 17))),
-      txtESuicide(Add(ControlKind::TextBox, "txtESuicide", TextBox(Frame2, 1515, 1080, 16))),
-      txtEDefence(Add(ControlKind::TextBox, "txtEDefence", TextBox(Frame2, 1515, 1440, 15))),
-      txtEAttack(Add(ControlKind::TextBox, "txtEAttack", TextBox(Frame2, 1515, 720, 14))),
-      txtEHealth(Add(ControlKind::TextBox, "txtEHealth", TextBox(Frame2, 1515, 360, 13))),
-      Label14(Add(ControlKind::Label, "Label14", Label(Frame2, "Suicide Attack =", 220, 1080, 1215, 22))),
-      Label13(Add(ControlKind::Label, "Label13", Label(Frame2, "Attack =", 795, 720, 615, 21))),
-      Label12(Add(ControlKind::Label, "Label12", Label(Frame2, "Defence =", 645, 1440, 855, 20))),
-      Label10(Add(ControlKind::Label, "Label10", Label(Frame2, "Magic Def. =", 480, 1800, 975, 19))),
-      Label9(Add(ControlKind::Label, "Label9", Label(Frame2, "Health =", 795, 360, 615, 18))),
+      txtEMagDef(Add(ControlKind::TextBox, "txtEMagDef", TextBox(Frame2, 1515, 1800, 17, "Enemy Magic Def."))),
+      txtESuicide(Add(ControlKind::TextBox, "txtESuicide", TextBox(Frame2, 1515, 1080, 16, "Enemy Suicide Attack"))),
+      txtEDefence(Add(ControlKind::TextBox, "txtEDefence", TextBox(Frame2, 1515, 1440, 15, "Enemy Defence"))),
+      txtEAttack(Add(ControlKind::TextBox, "txtEAttack", TextBox(Frame2, 1515, 720, 14, "Enemy Attack"))),
+      txtEHealth(Add(ControlKind::TextBox, "txtEHealth", TextBox(Frame2, 1515, 360, 13, "Enemy Health"))),
+      Label14(Add(ControlKind::Label, "Label14", Label(txtESuicide, "Suicide Attack =", 220, 1080, 1215, 22))),
+      Label13(Add(ControlKind::Label, "Label13", Label(txtEAttack, "Attack =", 795, 720, 615, 21))),
+      Label12(Add(ControlKind::Label, "Label12", Label(txtEDefence, "Defence =", 645, 1440, 855, 20))),
+      Label10(Add(ControlKind::Label, "Label10", Label(txtEMagDef, "Magic Def. =", 480, 1800, 975, 19))),
+      Label9(Add(ControlKind::Label, "Label9", Label(txtEHealth, "Health =", 795, 360, 615, 18))),
       Frame1(Add(ControlKind::Frame, "Frame1", Frame("Hero Stats", 240, 720, 2415, 2775, 1))),
-      txtHealth(Add(ControlKind::TextBox, "txtHealth", TextBox(Frame1, 1155, 360, 6))),
-      txtDefence(Add(ControlKind::TextBox, "txtDefence", TextBox(Frame1, 1155, 1080, 5))),
-      txtAttack(Add(ControlKind::TextBox, "txtAttack", TextBox(Frame1, 1155, 720, 4))),
-      txtMagic(Add(ControlKind::TextBox, "txtMagic", TextBox(Frame1, 1155, 1440, 3))),
-      txtMagicDef(Add(ControlKind::TextBox, "txtMagicDef", TextBox(Frame1, 1155, 1800, 2))),
-      Label3(Add(ControlKind::Label, "Label3", Label(Frame1, "Health =", 435, 360, 615, 11))),
-      Label4(Add(ControlKind::Label, "Label4", Label(Frame1, "Magic Def. =", 120, 1800, 975, 10))),
-      Label5(Add(ControlKind::Label, "Label5", Label(Frame1, "Magic =", 465, 1440, 615, 9))),
-      Label6(Add(ControlKind::Label, "Label6", Label(Frame1, "Defence =", 285, 1080, 855, 8))),
-      Label7(Add(ControlKind::Label, "Label7", Label(Frame1, "Attack =", 435, 720, 615, 7))),
+      txtHealth(Add(ControlKind::TextBox, "txtHealth", TextBox(Frame1, 1155, 360, 6, "Hero Health"))),
+      txtDefence(Add(ControlKind::TextBox, "txtDefence", TextBox(Frame1, 1155, 1080, 5, "Hero Defence"))),
+      txtAttack(Add(ControlKind::TextBox, "txtAttack", TextBox(Frame1, 1155, 720, 4, "Hero Attack"))),
+      txtMagic(Add(ControlKind::TextBox, "txtMagic", TextBox(Frame1, 1155, 1440, 3, "Hero Magic"))),
+      txtMagicDef(Add(ControlKind::TextBox, "txtMagicDef", TextBox(Frame1, 1155, 1800, 2, "Hero Magic Def."))),
+      Label3(Add(ControlKind::Label, "Label3", Label(txtHealth, "Health =", 435, 360, 615, 11))),
+      Label4(Add(ControlKind::Label, "Label4", Label(txtMagicDef, "Magic Def. =", 120, 1800, 975, 10))),
+      Label5(Add(ControlKind::Label, "Label5", Label(txtMagic, "Magic =", 465, 1440, 615, 9))),
+      Label6(Add(ControlKind::Label, "Label6", Label(txtDefence, "Defence =", 285, 1080, 855, 8))),
+      Label7(Add(ControlKind::Label, "Label7", Label(txtAttack, "Attack =", 435, 720, 615, 7))),
       Frame3(Add(ControlKind::Frame, "Frame3", Frame("Battle Settings", 240, 3600, 5415, 1335, 23))),
       Label15(Add(ControlKind::Label, "Label15",
                   {.container = &Frame3,
@@ -120,7 +128,9 @@ FrmBattleSettings::FrmBattleSettings()
                    .width = 2535,
                    .height = 375,
                    .caption = "Number of Enemies (1-5) =",
-                   .tabIndex = 26})),
+                   .tabIndex = 26,
+                   .accessibleName = lstNumEn.AccessibleName(),
+                   .labelFor = &lstNumEn})),
       Label1(Add(ControlKind::Label, "Label1",
                  {.left = 120,
                   .top = 165,
@@ -132,7 +142,12 @@ FrmBattleSettings::FrmBattleSettings()
                   .font = look::Comic(12, true),
                   .tabIndex = 0})),
       Shape1(Add(ControlKind::Shape, "Shape1",
-                 {.left = 120, .top = 120, .width = 5685, .height = 495, .backColor = look::kDarkBlue})) {
+                 {.left = 120,
+                  .top = 120,
+                  .width = 5685,
+                  .height = 495,
+                  .backColor = look::kDarkBlue,
+                  .accessibleName = "title band"})) {
   cmdClose.OnClick([this] { cmdClose_Click(); });
   tmrClose.OnTimer([this] { tmrClose_Timer(); });
   tmrHelp.OnTimer([this] { tmrHelp_Timer(); });
@@ -150,7 +165,7 @@ void FrmBattleSettings::Form_Load() {
   WriteDefaults();
 }
 
-void FrmBattleSettings::UserClosed() { rt::Runtime::Current().End(); }
+void FrmBattleSettings::UserClosed() { Runtime().End(); }
 
 void FrmBattleSettings::cmdDefaults_Click() { WriteDefaults(); }
 
@@ -158,7 +173,7 @@ void FrmBattleSettings::cmdStart_Click() {
   if (BSettings::LaunchBattle()) Unload();
 }
 
-void FrmBattleSettings::cmdEXIT_Click() { rt::Runtime::Current().End(); }
+void FrmBattleSettings::cmdEXIT_Click() { Runtime().End(); }
 
 void FrmBattleSettings::WriteDefaults() {
   txtHealth.SetText("100");

@@ -14,7 +14,8 @@ rt::WindowDesign EndWindowLook() {
   return {.caption = "End of Battle",
           .clientWidth = 4605,
           .clientHeight = 1710,
-          .border = rt::BorderStyle::FixedToolWindow};
+          .border = rt::BorderStyle::FixedToolWindow,
+          .role = rt::WindowRole::Dialog};
 }
 
 }  // namespace

@@ -10,11 +10,11 @@
 #include "WebTrace.h"
 
 int main() {
+  // The page lives on after main returns: so do the runtime and the host.
   auto clock = std::make_unique<rt::web::BrowserClock>();  // the trace's clock starts here
   rt::web::BrowserClock& browserClock = *clock;
-  rt::Runtime::Install(std::make_unique<rt::Runtime>(std::move(clock),
-                                                     std::make_unique<rt::ClockSeededRandom>(rt::SystemClockTicks)));
-  rt::Runtime& runtime = rt::Runtime::Current();
+  static rt::Runtime runtime(std::move(clock), std::make_unique<rt::ClockSeededRandom>(rt::SystemClockTicks));
+  rt::program = &runtime;
   rt::web::InstallTrace(runtime);
   rt::SetRuntimeErrorHandler([](rt::RuntimeErrorCode code) {
     const std::string report = rt::RuntimeErrorTitle(code) + "\n\n" + rt::RuntimeErrorName(code);
@@ -22,7 +22,6 @@ int main() {
     web_show_message(report.c_str());
     web_ended();
   });
-  // The page lives on after main returns: so do the host and the runtime.
   static rt::web::WebHost host(runtime, browserClock);
   duelmark::OpenFirstWindow();
   return 0;

@@ -2,39 +2,27 @@
 
 #include <QAccessibleWidget>
 
-#include "LabelView.h"
+#include "AnnouncerView.h"
+#include "FormView.h"
+#include "FrameView.h"
+#include "ImageView.h"
+#include "ShapeView.h"
+#include "TextBoxAccessible.h"
+#include "TextBoxView.h"
 
 namespace rt::qt {
-namespace {
-
-// A label reads its caption as it stands.
-class LabelAccessible final : public QAccessibleWidget {
- public:
-  explicit LabelAccessible(LabelView& label) : QAccessibleWidget(&label, QAccessible::StaticText) {}
-  QString text(QAccessible::Text kind) const override {
-    return kind == QAccessible::Name ? static_cast<const LabelView*>(widget())->Caption()
-                                     : QAccessibleWidget::text(kind);
-  }
-};
-
-}  // namespace
 
 QAccessibleInterface* AccessibleControl(const QString&, QObject* object) {
-  // Labels, frames, pictures and shapes are plain widgets to Qt, which would call them all
-  // "client".
-  auto* view = dynamic_cast<ControlView*>(object);
-  if (!view) return nullptr;
-  switch (view->Model().Kind()) {
-    case ControlKind::Label: return new LabelAccessible(static_cast<LabelView&>(*view));
-    case ControlKind::Frame: return new QAccessibleWidget(&view->Widget(), QAccessible::Grouping);
-    case ControlKind::Image:
-    case ControlKind::Shape: return new QAccessibleWidget(&view->Widget(), QAccessible::Graphic);
-    default: return nullptr;
+  // Qt would call a plain widget "client", and a top-level one "filler".
+  if (auto* form = dynamic_cast<FormView*>(object)) return new QAccessibleWidget(form, form->AccessibleRole());
+  if (auto* frame = dynamic_cast<FrameView*>(object)) return new QAccessibleWidget(frame, QAccessible::Grouping);
+  if (auto* image = dynamic_cast<ImageView*>(object)) return new QAccessibleWidget(image, QAccessible::Graphic);
+  if (auto* shape = dynamic_cast<ShapeView*>(object)) return new QAccessibleWidget(shape, QAccessible::Graphic);
+  if (auto* announcer = dynamic_cast<AnnouncerView*>(object)) {
+    return new QAccessibleWidget(announcer, QAccessible::Notification);
   }
-}
-
-void Rename(QWidget& widget, const QString& name) {
-  if (widget.accessibleName() != name) widget.setAccessibleName(name);  // Qt announces it
+  if (auto* box = dynamic_cast<TextBoxView*>(object)) return new TextBoxAccessible(*box);
+  return nullptr;
 }
 
 }  // namespace rt::qt

@@ -1,16 +1,13 @@
 #pragma once
 // Assistive technology (a screen reader on the desktop's accessibility bus) hears every
-// control that shows something, by a name and the role a user expects.
+// window and every control that shows something, by a name and the role a user expects.
 #include <QAccessibleInterface>
-#include <QWidget>
 
 namespace rt::qt {
 
-// Labels read as text, frames as groups, pictures and shapes as graphics; Qt's own widgets
-// (buttons, text boxes, lists) keep Qt's interfaces. For QAccessible::installFactory.
+// Windows read as frames or dialogs, frames as groups, pictures and shapes as graphics, text
+// boxes with their whole text, announcers as notifications; labels, buttons and lists keep
+// Qt's interfaces. For QAccessible::installFactory.
 QAccessibleInterface* AccessibleControl(const QString& className, QObject* object);
-
-// Names the widget; a new name is announced, the same name again is not.
-void Rename(QWidget& widget, const QString& name);
 
 }  // namespace rt::qt

@@ -17,7 +17,7 @@ ButtonView::ButtonView(Control& control, QWidget* parent, const QFont& font)
   setGeometry(Geometry());
   setEnabled(control.Enabled());
   setVisible(control.Visible());
-  connect(this, &QPushButton::clicked, this, [this] { Runtime::Current().Click(control_); });
+  connect(this, &QPushButton::clicked, this, [this] { control_.Owner().Runtime().Click(control_); });
 }
 
 void ButtonView::Sync(Property property) {

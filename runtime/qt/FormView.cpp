@@ -30,7 +30,10 @@ Qt::WindowFlags FlagsFor(const WindowDesign& look) {
 
 }  // namespace
 
-FormView::FormView(Window& window) : QWidget(nullptr, FlagsFor(window.Look())), window_(window) {
+FormView::FormView(Window& window)
+    : QWidget(nullptr, FlagsFor(window.Look())),
+      window_(window),
+      role_(window.Look().role == WindowRole::Dialog ? QAccessible::Dialog : QAccessible::Window) {
   const WindowDesign& look = window.Look();
   setFont(DefaultFont());
   setWindowTitle(QString::fromStdString(look.caption));
@@ -44,6 +47,7 @@ FormView::FormView(Window& window) : QWidget(nullptr, FlagsFor(window.Look())), 
   CreateViews();
   Stack();
   ChainTabOrder();
+  TieLabelsToTheirBoxes();
   ApplyOuterHeight();
 }
 
@@ -54,6 +58,17 @@ ControlView* FormView::ViewOf(const Control& control) const {
 
 void FormView::Sync(Control& control, Property property) {
   if (ControlView* view = ViewOf(control)) view->Sync(property);
+}
+
+void FormView::Rename(Control& control) {
+  if (ControlView* view = ViewOf(control)) {
+    view->Widget().setAccessibleName(QString::fromStdString(control.AccessibleName()));
+  }
+}
+
+void FormView::Announce(Control& announcer, const QString& text) {
+  const auto found = announcers_.find(&announcer);
+  if (found != announcers_.end()) found->second->Announce(text);
 }
 
 void FormView::CreateViews() {
@@ -80,6 +95,8 @@ void FormView::CreateViews() {
       }
       view->Widget().setObjectName(QString::fromStdString(control.TraceName()));
       views_[&control] = view;
+      if (!control.AccessibleName().empty()) Rename(control);
+      if (control.Look().role == Role::Announcer) announcers_[&control] = new AnnouncerView(parent);
     }
   }
 }
@@ -94,6 +111,14 @@ void FormView::ChainTabOrder() {
     QWidget* widget = &ViewOf(*control)->Widget();
     if (previous) setTabOrder(previous, widget);
     previous = widget;
+  }
+}
+
+void FormView::TieLabelsToTheirBoxes() {
+  for (const auto& control : window_.Controls()) {
+    const Control* box = control->Look().labelFor;
+    if (!box || control->Kind() != ControlKind::Label) continue;
+    static_cast<LabelView&>(*ViewOf(*control)).setBuddy(&ViewOf(*box)->Widget());
   }
 }
 
@@ -115,6 +140,7 @@ void FormView::Dispose() {
   disposed_ = true;
   for (auto& [control, view] : views_) view->Detach();
   views_.clear();
+  announcers_.clear();
   hide();
   deleteLater();
 }
@@ -126,7 +152,7 @@ void FormView::closeEvent(QCloseEvent* event) {
   }
   // Closing by the title bar is the program's decision, not the toolkit's.
   event->ignore();
-  Runtime::Current().UserClose(window_);
+  window_.Runtime().UserClose(window_);
 }
 
 void FormView::keyPressEvent(QKeyEvent* event) {

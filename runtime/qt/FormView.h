@@ -1,9 +1,11 @@
 #pragma once
 // The Qt side of one window: a fixed-size top-level widget holding a view of every control.
+#include <QAccessible>
 #include <QWidget>
 #include <map>
 #include <memory>
 
+#include "AnnouncerView.h"
 #include "ControlView.h"
 #include "Window.h"
 
@@ -14,6 +16,9 @@ class FormView final : public QWidget {
   explicit FormView(Window& window);
   ControlView* ViewOf(const Control& control) const;
   void Sync(Control& control, Property property);
+  void Rename(Control& control);
+  void Announce(Control& announcer, const QString& text);
+  QAccessible::Role AccessibleRole() const { return role_; }
   void ApplyOuterHeight();
   void CentreOnScreen();
   // The window was unloaded: no more input reaches it, and the widget goes away.
@@ -28,9 +33,12 @@ class FormView final : public QWidget {
   void CreateViews();
   void Stack();
   void ChainTabOrder();
+  void TieLabelsToTheirBoxes();
 
   Window& window_;
+  QAccessible::Role role_;
   std::map<const Control*, ControlView*> views_;  // owned by Qt's parent-child tree
+  std::map<const Control*, AnnouncerView*> announcers_;
   bool disposed_ = false;
   bool focusPlaced_ = false;
 };

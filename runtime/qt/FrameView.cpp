@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-#include "Accessibility.h"
 #include "Units.h"
 
 namespace rt::qt {
@@ -19,13 +18,13 @@ FrameView::FrameView(Control& control, QWidget* parent, const QFont& font, const
   }
   setGeometry(Geometry());
   setVisible(control.Visible());
-  Rename(*this, QString::fromStdString(control.Caption()));
+  setAccessibleName(QString::fromStdString(control.Caption()));
 }
 
 void FrameView::Sync(Property property) {
   if (property == Property::Caption) {
     update();
-    Rename(*this, QString::fromStdString(control_.Caption()));
+    setAccessibleName(QString::fromStdString(control_.Caption()));
     return;
   }
   ControlView::Sync(property);

@@ -2,9 +2,6 @@
 
 #include <QPainter>
 
-#include "Accessibility.h"
-#include "AccessibleNames.h"
-
 namespace rt::qt {
 
 QPixmap LoadPicture(const std::string& name) {
@@ -18,15 +15,6 @@ ImageView::ImageView(Control& control, QWidget* parent)
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setGeometry(Geometry());
   setVisible(control.Visible());
-  Rename(*this, QString::fromStdString(PictureName(control.Owner(), control)));
-}
-
-void ImageView::Sync(Property property) {
-  ControlView::Sync(property);
-  // A turn arrow that moves points at another fighter.
-  if (property == Property::Left || property == Property::Top) {
-    Rename(*this, QString::fromStdString(PictureName(control_.Owner(), control_)));
-  }
 }
 
 void ImageView::paintEvent(QPaintEvent*) {

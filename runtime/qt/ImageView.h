@@ -10,7 +10,6 @@ class ImageView final : public QWidget, public ControlView {
  public:
   ImageView(Control& control, QWidget* parent);
   QWidget& Widget() override { return *this; }
-  void Sync(Property property) override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,20 +1,17 @@
 #include "LabelView.h"
 
-#include <QAccessible>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QTimer>
 
 #include "Units.h"
 
 namespace rt::qt {
 
 LabelView::LabelView(Control& control, QWidget* parent, const QFont& font, const QColor& textColor)
-    : QWidget(parent),
-      ControlView(control),
-      textColor_(textColor),
-      caption_(QString::fromStdString(control.Caption())) {
+    : QLabel(parent), ControlView(control), textColor_(textColor) {
   setFont(font);
+  setTextFormat(Qt::PlainText);
+  setText(QString::fromStdString(control.Caption()));
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setGeometry(Geometry());
   setVisible(control.Visible());
@@ -22,34 +19,11 @@ LabelView::LabelView(Control& control, QWidget* parent, const QFont& font, const
 
 void LabelView::Sync(Property property) {
   if (property == Property::Caption) {
+    setText(QString::fromStdString(control_.Caption()));
     if (control_.Look().autoSize) setGeometry(Geometry());
-    update();
-    caption_ = QString::fromStdString(control_.Caption());
-    AnnounceLater();
     return;
   }
-  const bool wasHidden = isHidden();
   ControlView::Sync(property);
-  if (wasHidden && !isHidden()) {
-    shownAgain_ = true;
-    AnnounceLater();
-  }
-}
-
-void LabelView::AnnounceLater() {
-  // Once the event that wrote the label has returned, so that a label shown and then
-  // captioned is heard once, with its new caption.
-  if (announcing_ || !QAccessible::isActive()) return;
-  announcing_ = true;
-  QTimer::singleShot(0, this, [this] {
-    announcing_ = false;
-    const bool news = caption_ != announced_ || shownAgain_;
-    shownAgain_ = false;
-    if (!news || !isVisible() || caption_.isEmpty()) return;
-    announced_ = caption_;
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-  });
 }
 
 QRect LabelView::Geometry() const {
@@ -96,7 +70,7 @@ void LabelView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(isEnabled() ? textColor_ : palette().color(QPalette::Disabled, QPalette::WindowText));
   const QFontMetricsF metrics(font());
-  const QString caption = QString::fromStdString(control_.Caption());
+  const QString caption = text();
   const QStringList lines = control_.Look().autoSize ? QStringList{caption} : WrapAtBlanks(caption, metrics, width());
   double y = metrics.ascent();
   for (const QString& line : lines) {

@@ -1,6 +1,8 @@
 #include "ListBoxView.h"
 
-#include "AccessibleNames.h"
+#include <QAccessible>
+#include <QTimer>
+
 #include "Runtime.h"
 
 namespace rt::qt {
@@ -13,9 +15,8 @@ ListBoxView::ListBoxView(Control& control, QWidget* parent, const QFont& font)
   setCurrentRow(control.ListIndex());
   setGeometry(Geometry());
   setVisible(control.Visible());
-  setAccessibleName(QString::fromStdString(FieldName(control.Owner(), control)));
   connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) Runtime::Current().UserEdit(control_, item(row)->text().toStdString());
+    if (row >= 0) control_.Owner().Runtime().UserEdit(control_, item(row)->text().toStdString());
   });
   // A Ctrl+click can clear a single selection: the list always keeps its item selected.
   // Assistive technology adds an item to the selection without making it current: then it
@@ -38,6 +39,18 @@ void ListBoxView::Sync(Property property) {
     return;
   }
   ControlView::Sync(property);
+}
+
+void ListBoxView::focusInEvent(QFocusEvent* event) {
+  QListWidget::focusInEvent(event);
+  // Once the list's own focus has been announced, its chosen item takes it: a screen reader
+  // then says the choice, not only how many items there are.
+  QTimer::singleShot(0, this, [this] {
+    if (!hasFocus() || currentRow() < 0 || !QAccessible::isActive()) return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(currentRow());
+    QAccessible::updateAccessibility(&focus);
+  });
 }
 
 void ListBoxView::Detach() {

@@ -12,6 +12,9 @@ class ListBoxView final : public QListWidget, public ControlView {
   QWidget& Widget() override { return *this; }
   void Sync(Property property) override;
   void Detach() override;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
 };
 
 }  // namespace rt::qt

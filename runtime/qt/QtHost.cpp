@@ -17,7 +17,7 @@ char AsciiOr(const QString& separator, char fallback) {
 
 }  // namespace
 
-QtHost::QtHost(Runtime& runtime) : runtime_(runtime) {
+QtHost::QtHost(Runtime& runtime, const QString& programName) : runtime_(runtime), nextTick_(this) {
   // One precise single-shot timer, set for the next due tick: the runtime's schedule keeps
   // every timer on its own interval, so ticks do not drift.
   nextTick_.setSingleShot(true);
@@ -28,8 +28,8 @@ QtHost::QtHost(Runtime& runtime) : runtime_(runtime) {
   const QLocale locale;
   runtime_.SetNumberFormat(
       {.decimal = AsciiOr(locale.decimalPoint(), '.'), .group = AsciiOr(locale.groupSeparator(), 0)});
-  runtime_.SetMessageSink([](const std::string& text) {
-    QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("Duelmark"), QString::fromStdString(text));
+  runtime_.SetMessageSink([programName](const std::string& text) {
+    QMessageBox::warning(QApplication::activeWindow(), programName, QString::fromStdString(text));
   });
 }
 
@@ -88,6 +88,14 @@ void QtHost::FocusRequested(Control& control, bool selectAll) {
   if (!view) return;
   view->Widget().setFocus(Qt::OtherFocusReason);
   if (auto* edit = dynamic_cast<QLineEdit*>(&view->Widget()); edit && selectAll) edit->selectAll();
+}
+
+void QtHost::AccessibleNameChanged(Control& control) {
+  if (FormView* form = ViewOf(control.Owner())) form->Rename(control);
+}
+
+void QtHost::Announced(Control& announcer, const std::string& text) {
+  if (FormView* form = ViewOf(announcer.Owner())) form->Announce(announcer, QString::fromStdString(text));
 }
 
 void QtHost::Ended() {

@@ -11,7 +11,8 @@ namespace rt::qt {
 
 class QtHost final : public QObject, public RuntimeObserver {
  public:
-  explicit QtHost(Runtime& runtime);
+  // Message boxes carry the program's name as their title.
+  QtHost(Runtime& runtime, const QString& programName);
   ~QtHost() override;
 
   FormView* ViewOf(const Window& window) const;
@@ -22,6 +23,8 @@ class QtHost final : public QObject, public RuntimeObserver {
   void PropertyChanged(Control& control, Property property) override;
   void TimersChanged() override;
   void FocusRequested(Control& control, bool selectAll) override;
+  void AccessibleNameChanged(Control& control) override;
+  void Announced(Control& announcer, const std::string& text) override;
   void Ended() override;
 
  private:

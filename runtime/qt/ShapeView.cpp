@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-#include "AccessibleNames.h"
 #include "Units.h"
 
 namespace rt::qt {
@@ -11,7 +10,6 @@ ShapeView::ShapeView(Control& control, QWidget* parent) : QWidget(parent), Contr
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setGeometry(Geometry());
   setVisible(control.Visible());
-  setAccessibleName(QString::fromStdString(ShapeName(control)));  // background: never announced
 }
 
 void ShapeView::paintEvent(QPaintEvent*) {

@@ -1,6 +1,8 @@
 #include "TextBoxView.h"
 
-#include "AccessibleNames.h"
+#include <QFocusEvent>
+#include <QTimer>
+
 #include "Runtime.h"
 
 namespace rt::qt {
@@ -11,10 +13,9 @@ TextBoxView::TextBoxView(Control& control, QWidget* parent, const QFont& font)
   setText(QString::fromStdString(control.Text()));
   setGeometry(Geometry());
   setVisible(control.Visible());
-  setAccessibleName(QString::fromStdString(FieldName(control.Owner(), control)));
   // Typing, pasting and assistive technology all edit the text; only Sync is the program.
   connect(this, &QLineEdit::textChanged, this,
-          [this](const QString& text) { Runtime::Current().UserEdit(control_, text.toStdString()); });
+          [this](const QString& text) { control_.Owner().Runtime().UserEdit(control_, text.toStdString()); });
 }
 
 void TextBoxView::Sync(Property property) {
@@ -27,6 +28,21 @@ void TextBoxView::Sync(Property property) {
     return;
   }
   ControlView::Sync(property);
+}
+
+void TextBoxView::focusInEvent(QFocusEvent* event) {
+  // Tab selects the whole text, as ever, but only once the focus has been announced: a screen
+  // reader then says the box's name before its selected value.
+  const Qt::FocusReason reason = event->reason();
+  if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) {
+    QLineEdit::focusInEvent(event);
+    return;
+  }
+  QFocusEvent withoutSelection(event->type(), Qt::OtherFocusReason);
+  QLineEdit::focusInEvent(&withoutSelection);
+  QTimer::singleShot(0, this, [this] {
+    if (hasFocus() && !hasSelectedText()) selectAll();
+  });
 }
 
 void TextBoxView::Detach() { disconnect(this, &QLineEdit::textChanged, nullptr, nullptr); }

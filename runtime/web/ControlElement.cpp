@@ -4,14 +4,14 @@
 
 #include "Css.h"
 #include "Pixels.h"
-#include "SpokenNames.h"
 #include "TabOrder.h"
 
 namespace rt::web {
 namespace {
 
-const char* TagOf(ControlKind kind) {
-  switch (kind) {
+const char* TagOf(const Control& control) {
+  switch (control.Kind()) {
+    case ControlKind::Label: return control.Look().labelFor ? "label" : "div";
     case ControlKind::TextBox: return "input";
     case ControlKind::ListBox: return "select";
     case ControlKind::CommandButton: return "button";
@@ -55,7 +55,7 @@ const char* TextAlignOf(Alignment alignment) {
 }  // namespace
 
 ControlElement::ControlElement(Control& control, int parentId, const std::string& textColor)
-    : control_(control), element_(parentId, TagOf(control.Kind())) {
+    : control_(control), element_(parentId, TagOf(control)) {
   const Design& look = control.Look();
   element_.Set("class", ClassOf(control.Kind()));
   ApplyFont(element_, look.font);
@@ -82,11 +82,9 @@ ControlElement::ControlElement(Control& control, int parentId, const std::string
       element_.Set("type", "text");
       element_.Set("spellcheck", "false");
       element_.Set("autocomplete", "off");
-      element_.Set("aria-label", SpokenName(control));
       break;
     case ControlKind::ListBox:
       element_.Set("size", std::to_string(std::max<std::size_t>(2, look.items.size())));
-      element_.Set("aria-label", SpokenName(control));
       for (const std::string& item : look.items) web_add_option(element_.Id(), item.c_str());
       break;
     case ControlKind::CommandButton: element_.Set("type", "button"); break;
@@ -99,13 +97,11 @@ ControlElement::ControlElement(Control& control, int parentId, const std::string
       break;
     case ControlKind::Image:
       element_.Set("src", "pictures/" + look.picture + ".png");
-      element_.Set("alt", SpokenName(control));
       element_.Set("draggable", "false");
       if (look.stretch) element_.Set("class", "control picture stretched");
       break;
     case ControlKind::Shape: {
       element_.Set("role", "img");
-      element_.Set("aria-label", SpokenName(control));
       const int corner = std::min(Pixels(control.Width()), Pixels(control.Height())) * 15 / 100;
       element_.Style("border-radius", Px(corner));
       break;
@@ -113,6 +109,7 @@ ControlElement::ControlElement(Control& control, int parentId, const std::string
     case ControlKind::Timer: break;
   }
   ShowCaption();
+  ShowAccessibleName();
   if (control.Kind() == ControlKind::TextBox) web_set_value(element_.Id(), control.Text().c_str());
   if (control.Kind() == ControlKind::ListBox) web_set_selected(element_.Id(), control.ListIndex());
   Place();
@@ -143,11 +140,7 @@ void ControlElement::Sync(Property property) {
     case Property::Left:
     case Property::Top:
     case Property::Width:
-    case Property::Height:
-      Place();
-      // A picture that moves may show something else: the turn arrow points at another fighter.
-      if (control_.Kind() == ControlKind::Image) element_.Set("alt", SpokenName(control_));
-      break;
+    case Property::Height: Place(); break;
     case Property::Interval: break;
   }
 }
@@ -157,6 +150,27 @@ void ControlElement::Place() const {
   element_.Style("top", TwipsPx(control_.Top()));
   element_.Style("width", TwipsPx(control_.Width()));
   element_.Style("height", TwipsPx(control_.Height()));
+}
+
+void ControlElement::ShowAccessibleName() const {
+  const std::string& name = control_.AccessibleName();
+  if (control_.Kind() == ControlKind::Image) {
+    element_.Set("alt", name);
+  } else if (control_.Look().labelFor) {
+    return;  // named by its caption, as labels are
+  } else if (name.empty()) {
+    element_.Unset("aria-label");
+  } else {
+    element_.Set("aria-label", name);
+  }
+}
+
+void ControlElement::TieTo(const ControlElement& box) const {
+  const std::string id = "box-" + std::to_string(box.Outer().Id());
+  box.Outer().Set("id", id);
+  element_.Set("for", id);
+  // The box says the label's words in its own name; read again, they would be a stray label.
+  if (!box.Model().AccessibleName().empty()) element_.Set("aria-hidden", "true");
 }
 
 void ControlElement::ShowCaption() const {

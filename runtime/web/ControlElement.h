@@ -17,6 +17,9 @@ class ControlElement {
   const Element& Outer() const { return element_; }
   bool TakesInput() const;
   void Sync(Property property);
+  void ShowAccessibleName() const;
+  // Makes this label the label of the box.
+  void TieTo(const ControlElement& box) const;
 
  private:
   void Place() const;

@@ -1,6 +1,6 @@
-#include <string>
-
 #include "Page.h"
+
+#include <string>
 
 namespace rt::web {
 namespace {

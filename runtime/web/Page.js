@@ -167,9 +167,10 @@ mergeInto(LibraryManager.library, {
 
     web_announce: function(text) {
     const region = document.getElementById('announcer');
+    const words = UTF8ToString(text);
     // The same words twice in a row are still news: clear first, so the region changes.
     region.textContent = '';
-    setTimeout(() => { region.textContent = UTF8ToString(text); }, 0);
+    setTimeout(() => { region.textContent = words; }, 0);
   },
 
   web_schedule_tick__deps: ['$page'],

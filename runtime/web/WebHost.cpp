@@ -78,6 +78,13 @@ void WebHost::FocusRequested(Control& control, bool selectAll) {
   if (ControlElement* element = ElementOf(control)) web_focus(element->Outer().Id(), selectAll ? 1 : 0);
 }
 
+void WebHost::AccessibleNameChanged(Control& control) {
+  if (ControlElement* element = ElementOf(control)) element->ShowAccessibleName();
+}
+
+// The page's live region speaks it: a screen reader in the browser follows the battle.
+void WebHost::Announced(Control&, const std::string& text) { web_announce(text.c_str()); }
+
 void WebHost::Ended() {
   web_schedule_tick(-1);
   web_ended();
@@ -86,15 +93,15 @@ void WebHost::Ended() {
 void WebHost::Clicked(int elementId) {
   for (const auto& [window, panel] : panels_) {
     if (panel->CloseBoxId() == elementId) {
-      runtime_.UserClose(panel->Model());
+      panel->Model().Runtime().UserClose(panel->Model());
       return;
     }
   }
-  if (Control* control = InputControl(elementId)) runtime_.Click(*control);
+  if (Control* control = InputControl(elementId)) control->Owner().Runtime().Click(*control);
 }
 
 void WebHost::Edited(int elementId, std::string text) {
-  if (Control* control = InputControl(elementId)) runtime_.UserEdit(*control, std::move(text));
+  if (Control* control = InputControl(elementId)) control->Owner().Runtime().UserEdit(*control, std::move(text));
 }
 
 void WebHost::ChoiceCleared(int elementId) {

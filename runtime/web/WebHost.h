@@ -27,6 +27,8 @@ class WebHost final : public RuntimeObserver {
   void PropertyChanged(Control& control, Property property) override;
   void TimersChanged() override;
   void FocusRequested(Control& control, bool selectAll) override;
+  void AccessibleNameChanged(Control& control) override;
+  void Announced(Control& announcer, const std::string& text) override;
   void Ended() override;
 
   // Input from the page, by element number.

@@ -35,14 +35,15 @@ WindowPanel::WindowPanel(Window& window)
   caption_.Set("id", captionId);
   client_.Set("id", clientId);
   panel_.Set("aria-labelledby", captionId);
-  if (tool) {
-    // A small tool window reads as a dialog, all of it when it opens, and closes with Escape.
+  if (look.role == WindowRole::Dialog) {
+    // A dialog is read in full when it opens.
     panel_.Set("role", "dialog");
     panel_.Set("aria-describedby", clientId);
-    web_listen_escape(panel_.Id(), closeBox_.Id());
   } else {
     panel_.Set("role", "region");
   }
+  // A small tool window, like the report, closes with Escape as a dialog does.
+  if (tool) web_listen_escape(panel_.Id(), closeBox_.Id());
 
   titleBar_.Set("class", "title-bar");
   caption_.Set("class", "title");
@@ -92,6 +93,9 @@ void WindowPanel::CreateElements() {
       const int parent = control->Container() ? ElementOf(*control->Container())->Outer().Id() : client_.Id();
       elements_[control] = std::make_unique<ControlElement>(*control, parent, textColor);
     }
+  }
+  for (Control* control : reading) {
+    if (const Control* box = control->Look().labelFor) ElementOf(*control)->TieTo(*ElementOf(*box));
   }
   int level = 0;
   for (Control* control : BackToFront(window_)) ElementOf(*control)->Outer().Style("z-index", std::to_string(++level));

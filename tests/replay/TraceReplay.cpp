@@ -36,9 +36,8 @@ void Battle(std::mt19937& dice, bool wholeRange) {
   auto owned = std::make_unique<rt::VirtualClock>();
   rt::VirtualClock& clock = *owned;
   std::uint64_t ticks = dice();
-  rt::Runtime::Install(std::make_unique<rt::Runtime>(
-      std::move(owned), std::make_unique<rt::ClockSeededRandom>([&ticks] { return ticks += 7919; })));
-  rt::Runtime& runtime = rt::Runtime::Current();
+  rt::Runtime runtime(std::move(owned), std::make_unique<rt::ClockSeededRandom>([&ticks] { return ticks += 7919; }));
+  rt::program = &runtime;
   runtime.SetTraceSink(Print);
   runtime.SetMessageSink([](const std::string& text) { Print("message: " + text); });
   duelmark::ResetBattleState();
@@ -64,7 +63,7 @@ void Battle(std::mt19937& dice, bool wholeRange) {
     runtime.FireDueTimers();
   }
   if (rt::Window* end = runtime.FindLoaded(duelmark::FrmEnd::kName)) runtime.UserClose(*end);
-  rt::Runtime::Install(nullptr);
+  rt::program = nullptr;
 }
 
 }  // namespace

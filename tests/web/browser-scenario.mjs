@@ -1,7 +1,8 @@
 // A user in Chromium: types a bad value and reads the refusal, corrects it, chooses two
 // Enemies with little health, starts, watches the whole battle in real time (the page stalled
 // once, as a throttled background tab is), reads the report and starts again. The trace that
-// ?trace sends to the console must tell the same battle, tick by tick.
+// ?trace sends to the console must tell the same battle, tick by tick, and the page's live
+// region must have said each move once.
 //   node browser-scenario.mjs SITE_DIR [SCREENSHOT_DIR]
 import assert from 'node:assert/strict';
 import { mkdtempSync, rmSync } from 'node:fs';
@@ -37,6 +38,12 @@ try {
 
   // A bad value is refused in a modal message that names the field; OK leads back to it.
   const enemyHealth = await page.waitForSelector('aria/Enemy Health[role="textbox"]');
+  await page.evaluate(() => {
+    const region = document.getElementById('announcer');
+    window.heard = [];
+    new MutationObserver(() => region.textContent && window.heard.push(region.textContent))
+      .observe(region, { childList: true, characterData: true, subtree: true });
+  });
   await shoot(page, 'settings-window');
   await enemyHealth.click({ clickCount: 3 });
   await page.keyboard.type('lots');
@@ -61,6 +68,7 @@ try {
   await (await page.waitForSelector('aria/Start Battle[role="button"]')).click();
   const start = await page.waitForSelector('aria/Press this button to start the simulator.[role="button"]');
   assert.equal(await page.$('aria/Enemy Health[role="textbox"]'), null, 'the settings window has closed');
+  assert.ok(await page.$('aria/turn arrow over Hero[role="image"]'), 'the pictures say what they show');
   await start.click();
   const started = Date.now();
 
@@ -86,6 +94,13 @@ try {
   assert.equal(heroTicks, 60 * count(hero), 'every Hero move in 60 ticks');
   assert.equal(ticks('tmrEnemyAttack'), 60 * count(enemy), 'every Enemy move in 60 ticks');
   assert.ok(trace.includes(trace.find(l => l.endsWith(`frmEnd.lblTotal.Caption="${total}"`))), 'the report is traced');
+  // Heard once each: every move with the message on the screen, then the closing countdown.
+  const heard = await page.evaluate(() => window.heard);
+  const shown = trace.map(line => line.match(/ frmBattle\.lblInfo\.Caption="(.*)"$/)).filter(Boolean).map(m => m[1])
+    .filter(text => !text.startsWith('The Battle is Over.'));
+  assert.equal(heard.length, count(total) + 1, `heard: ${heard.join(' | ')}`);
+  shown.forEach((text, move) => assert.ok(heard[move].startsWith(`${text} `), `heard "${heard[move]}" for "${text}"`));
+  assert.equal(heard.at(-1), 'The Battle is Over. End in 5 seconds.');
   const time = line => Number(line.split(' ')[0]);
   for (let i = 1; i < trace.length; ++i) assert.ok(time(trace[i]) >= time(trace[i - 1]), `in order: ${trace[i]}`);
   // On schedule despite the stall: the battle lasts what its ticks add up to, in real time.

@@ -1,0 +1,168 @@
+"""A blind user's whole session with Duelmark, checked by what the screen reader Orca says.
+
+Usage: orca_session.py PROGRAM SESSION_FOLDER
+The program is driven by the keyboard alone. Orca's debug output holds a SPEECH OUTPUT line for
+every utterance: that is what the user hears, and every check below reads it.
+"""
+import os
+import pty
+import re
+import subprocess
+import sys
+import threading
+import time
+
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*\{'established'", re.S)
+STEP_TIMEOUT = 20  # seconds for Orca to say one thing
+BATTLE_TIMEOUT = 90
+
+program, session = sys.argv[1], sys.argv[2]
+heard = []  # every utterance so far
+checked = 0  # utterances before this one are accounted for
+debug_output = []  # what Orca wrote to its debug file
+
+# Orca buffers its debug file unless it is a terminal: it gets one, and every line arrives
+# as it is written.
+terminal, orca_terminal = pty.openpty()
+orca = subprocess.Popen(["orca", "--debug-file=" + os.ttyname(orca_terminal), "-u", os.path.join(session, "orca")],
+                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def read_debug_output():
+    while True:
+        try:
+            chunk = os.read(terminal, 65536)
+        except OSError:
+            return
+        if not chunk:
+            return
+        debug_output.append(chunk.decode("utf-8", "replace").replace("\r", ""))
+
+
+threading.Thread(target=read_debug_output, daemon=True).start()
+
+
+def fail(message):
+    print("FAILED: " + message, file=sys.stderr)
+    print("Orca said, since the last check:", file=sys.stderr)
+    listen()
+    for line in heard[checked:]:
+        print("  " + line, file=sys.stderr)
+    sys.exit(1)
+
+
+def listen():
+    heard[:] = [m.group(1) for m in SPEECH.finditer("".join(debug_output))]
+
+
+def hear(pattern, seconds=STEP_TIMEOUT):
+    """Waits until Orca says something matching the pattern; returns what it said."""
+    global checked
+    wanted = re.compile(pattern)
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        listen()
+        for index in range(checked, len(heard)):
+            if wanted.search(heard[index]):
+                checked = index + 1
+                return heard[index]
+        if app and app.poll() is not None:
+            fail("the program ended with exit code %d while Orca was to say /%s/" % (app.returncode, pattern))
+        time.sleep(0.1)
+    fail("Orca did not say /%s/" % pattern)
+
+
+def keys(*names):
+    for name in names:
+        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+        time.sleep(0.15)
+
+
+def walk(key, *names):
+    """Presses the key once for each name, hearing the name each time."""
+    for name in names:
+        keys(key)
+        hear(r"^%s" % re.escape(name))
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
+
+
+app = None
+hear(r"^Screen reader on\.$", 60)
+app = subprocess.Popen([program], stderr=subprocess.PIPE, text=True,
+                       env=dict(os.environ, QT_LOGGING_RULES="duelmark.trace=true"))
+
+# The settings window opens on Hero Magic Def.; Tab then walks the Hero's and the Enemy's boxes.
+# Each box is heard by its name and its whole value.
+hear(r"^Battle Settings frame")
+hear(r"^Hero Magic Def\. text")
+hear(r"^10")
+boxes = [("Hero Magic", "20"), ("Hero Attack", "15"), ("Hero Defence", "10"), ("Hero Health", "100"),
+         ("Enemy Health", "20"), ("Enemy Attack", "15"), ("Enemy Defence", "5")]
+for name, value in boxes:
+    keys("Tab")
+    hear(r"^%s text" % re.escape(name))
+    hear(r"^%s\b" % re.escape(value))
+
+# A text that is not a number is refused at Start Battle, naming the box; OK returns to it.
+type_text("five")
+hear(r"^e\s*$")  # the last letter echoed
+walk("Tab", "Enemy Suicide Attack text", "Enemy Magic Def. text", "Exit push button", "Start Battle push button")
+keys("Return")
+hear(r'Enemy "Defence" must be a number from -32768 to 32767\.')
+keys("Return")
+hear(r"^Enemy Defence text")
+hear(r"^five selected")
+
+# Weak Enemies, two of them, for a short battle.
+type_text("5")
+walk("shift+Tab", "Enemy Attack text", "Enemy Health text")
+type_text("5")
+walk("Tab", "Enemy Attack text", "Enemy Defence text", "Enemy Suicide Attack text", "Enemy Magic Def. text",
+     "Exit push button", "Start Battle push button", "Number of Enemies (1-5)")
+hear(r"^1")
+keys("Down")
+hear(r"^2")
+keys("shift+Tab")
+hear(r"^Start Battle push button")
+keys("space")
+
+# The battle window opens on its Start button; every move is announced once, in order, with
+# its result, and the closing countdown once. Targets and the Enemy's moves are drawn at random.
+hear(r"^Kelmar: Tarrin's Adventure frame")
+hear(r"^Press this button to start the simulator\. push button")
+keys("Return")
+move = re.compile(r"notification (The Hero attacked Enemy [12]\.|The Hero used Magic on Enemy [12]\.) 10 damage\. "
+                  r"Enemy [12] is defeated\.$|"
+                  r"notification (Enemy [12] attacked Hero\.) 5 damage\. Hero 95 of 100\.$|"
+                  r"notification (Enemy [12] used Suicide on Hero\.) 20 damage\. Hero 80 of 100\.$")
+moves = []
+while True:
+    said = hear(r"^notification ", BATTLE_TIMEOUT)
+    if said == "notification The Battle is Over. End in 5 seconds.":
+        break
+    if not move.match(said):
+        fail("a move was announced as: " + said)
+    moves.append(next(group for group in move.match(said).groups() if group))
+
+# The report is read in full as it opens; Escape closes it and the program.
+hear(r"^End of Battle dialog The Hero has defeated all Enemies\. Total moves = %d Hero moves = \d+ "
+     r"Enemy moves = \d+\.?$" % len(moves), BATTLE_TIMEOUT)
+keys("Escape")
+try:
+    _, trace = app.communicate(timeout=STEP_TIMEOUT)
+except subprocess.TimeoutExpired:
+    fail("the program did not end when the report was closed")
+if app.returncode != 0:
+    fail("the program ended with exit code %d" % app.returncode)
+
+shown = re.findall(r'frmBattle\.lblInfo\.Caption="(.*)"', trace)
+if moves != [message for message in shown if not message.startswith("The Battle is Over.")]:
+    fail("the announcements %r are not the messages shown: %r" % (moves, shown))
+if sum(line.startswith("notification ") for line in heard) != len(moves) + 1:
+    fail("something was announced twice")
+print("Orca said:")
+for line in heard:
+    print("  " + line)
