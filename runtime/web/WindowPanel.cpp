@@ -10,10 +10,28 @@
 namespace rt::web {
 namespace {
 
-// Reading order: row by row from the top, each row from the left.
+struct Place {
+  double top, left;
+  int depth;  // how many frames hold the control
+};
+
+Place InWindow(const Control& control) {
+  Place place{control.Top(), control.Left(), 0};
+  for (const Control* frame = control.Container(); frame; frame = frame->Container()) {
+    place.top += frame->Top();
+    place.left += frame->Left();
+    ++place.depth;
+  }
+  return place;
+}
+
+// Reading order: row by row from the top of the window, each row from the left; a frame
+// before what it holds.
 bool ReadsBefore(const Control* a, const Control* b) {
-  if (a->Top() != b->Top()) return a->Top() < b->Top();
-  return a->Left() < b->Left();
+  const Place first = InWindow(*a), second = InWindow(*b);
+  if (first.top != second.top) return first.top < second.top;
+  if (first.left != second.left) return first.left < second.left;
+  return first.depth < second.depth;
 }
 
 }  // namespace
@@ -85,14 +103,11 @@ void WindowPanel::CreateElements() {
   for (const auto& control : window_.Controls()) {
     if (control->Kind() != ControlKind::Timer) reading.push_back(control.get());
   }
+  // The page reads its elements in the order they stand in.
   std::stable_sort(reading.begin(), reading.end(), ReadsBefore);
-  // Frames first, so that the controls they hold find their element.
-  for (const bool frames : {true, false}) {
-    for (Control* control : reading) {
-      if ((control->Kind() == ControlKind::Frame) != frames) continue;
-      const int parent = control->Container() ? ElementOf(*control->Container())->Outer().Id() : client_.Id();
-      elements_[control] = std::make_unique<ControlElement>(*control, parent, textColor);
-    }
+  for (Control* control : reading) {
+    const int parent = control->Container() ? ElementOf(*control->Container())->Outer().Id() : client_.Id();
+    elements_[control] = std::make_unique<ControlElement>(*control, parent, textColor);
   }
   for (Control* control : reading) {
     if (const Control* box = control->Look().labelFor) ElementOf(*control)->TieTo(*ElementOf(*box));
