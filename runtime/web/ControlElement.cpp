@@ -34,16 +34,8 @@ const char* ClassOf(ControlKind kind) {
   return "control";
 }
 
-const char* JustifyOf(Alignment alignment) {
-  switch (alignment) {
-    case Alignment::Left: return "flex-start";
-    case Alignment::Right: return "flex-end";
-    case Alignment::Center: return "center";
-  }
-  return "flex-start";
-}
-
-const char* TextAlignOf(Alignment alignment) {
+// For the text of a label, and for the side that a one-line label keeps.
+const char* SideOf(Alignment alignment) {
   switch (alignment) {
     case Alignment::Left: return "left";
     case Alignment::Right: return "right";
@@ -73,9 +65,9 @@ ControlElement::ControlElement(Control& control, int parentId, const std::string
       if (look.autoSize) {
         // One line that keeps its anchor: it grows away from the aligned edge.
         element_.Set("class", "control label auto-size");
-        element_.Style("justify-content", JustifyOf(look.alignment));
+        element_.Style("justify-content", SideOf(look.alignment));
       } else {
-        element_.Style("text-align", TextAlignOf(look.alignment));
+        element_.Style("text-align", SideOf(look.alignment));
       }
       break;
     case ControlKind::TextBox:
