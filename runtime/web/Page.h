@@ -16,6 +16,7 @@ void web_set_selected(int id, int index);
 void web_set_disabled(int id, int disabled);
 void web_listen(int id);
 void web_listen_escape(int id, int closeBoxId);
+void web_name_close_box(int id);  // in the page's words
 void web_make_draggable(int handleId, int panelId);
 void web_place_centred(int id);
 void web_focus(int id, int selectAll);

@@ -1,7 +1,7 @@
 // The page's side of the web backend: elements made, changed and removed by number at the
 // C++ side's request, and the user's input handed back to it. It knows no window of the
-// program; the page (index.html) provides the desktop, the message dialog, the live region
-// and the notice shown when the program has ended.
+// program; the page (index.html) provides the desktop with the words of the windows' close
+// boxes, the message dialog, the live region and the notice shown when the program has ended.
 mergeInto(LibraryManager.library, {
   // The elements by number, the focus asked for while the message box was open, the next tick.
   $page: null,
@@ -107,6 +107,11 @@ mergeInto(LibraryManager.library, {
         Module['_web_clicked'](closeBoxId);
       }
     });
+  },
+
+  web_name_close_box__deps: ['$page'],
+  web_name_close_box: function(id) {
+    page.elements.get(id).setAttribute('aria-label', document.getElementById('desktop').dataset.closeBoxLabel);
   },
 
   // A panel's title bar moves the panel, as a desktop's does.

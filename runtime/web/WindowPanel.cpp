@@ -69,7 +69,7 @@ WindowPanel::WindowPanel(Window& window)
   closeBox_.Set("class", "close-box");
   closeBox_.Set("type", "button");
   closeBox_.Set("tabindex", "-1");
-  closeBox_.Set("aria-label", "Close");
+  web_name_close_box(closeBox_.Id());
   web_listen(closeBox_.Id());
   web_make_draggable(titleBar_.Id(), panel_.Id());
 

@@ -1,6 +1,7 @@
 // A user in Chromium: types a bad value and reads the refusal, corrects it, chooses two
 // Enemies with little health, starts, watches the whole battle in real time (the page stalled
-// once, as a throttled background tab is), reads the report and starts again. The trace that
+// once, as a throttled background tab is), reads the report, starts again and closes the
+// window. The trace that
 // ?trace sends to the console must tell the same battle, tick by tick, and the page's live
 // region must have said each move once.
 //   node browser-scenario.mjs SITE_DIR [SCREENSHOT_DIR]
@@ -116,7 +117,10 @@ try {
   assert.ok(await page.$eval('#ended', notice => !notice.hidden));
   assert.ok(trace.at(-1).endsWith(' End'));
   await again.click();
+  // The settings window's close box ends the program, as a desktop's title bar does.
   await page.waitForSelector('aria/Hero Health[role="textbox"]');
+  await (await page.waitForSelector('aria/Close[role="button"]')).click();
+  await page.waitForSelector('aria/Start again[role="button"]');
   assert.deepEqual(problems, []);
   console.log(`A battle of ${count(total)} moves watched in ${watched.toFixed(1)} s, ${trace.length} trace lines.`);
 } finally {
