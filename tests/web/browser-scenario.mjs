@@ -56,6 +56,7 @@ try {
                'A fraction, written with ".", is rounded to the nearest whole number.');
   await page.keyboard.press('Enter');
   await page.waitForSelector('dialog[open]', { hidden: true });
+  await page.waitForFunction(() => document.activeElement.tagName === 'INPUT');  // after the dialog's close event
   const focused = await page.evaluate(() => {
     const box = document.activeElement;
     return [box.getAttribute('aria-label'), box.value.slice(box.selectionStart, box.selectionEnd)];
