@@ -2,7 +2,10 @@
 # `make` alone builds the program; `make web` builds the web edition into build/web/.
 .PHONY: build run test package web deps deps-test build-sanitize format check-format
 
-sources = $(shell git ls-files '*.cpp' '*.h')
+# The code to format: what git tracks, or in a tree without git (an unpacked tarball) every
+# C++ file outside build/ and the hidden folders.
+sources = $(shell if [ -e .git ]; then git ls-files '*.cpp' '*.h'; else \
+                    find . \( -path ./build -o -path './.*' \) -prune -o -type f \( -name '*.cpp' -o -name '*.h' \) -print; fi)
 
 build: deps
 	@cmake --preset default >/dev/null

@@ -13,12 +13,18 @@
 
 namespace {
 
+// On X11 and Wayland desktops the display comes from the environment, and Qt without one
+// aborts with a message about platform plugins; Windows and macOS always have a display.
 bool HasDisplay() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
   for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
     const char* value = std::getenv(variable);
     if (value && *value) return true;
   }
   return false;
+#else
+  return true;
+#endif
 }
 
 }  // namespace

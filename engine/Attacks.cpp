@@ -11,16 +11,21 @@ namespace {
 
 using rt::ToText;
 
+// A pointer to one of a record's statistics. Spelled through an alias, which every
+// clang-format version lays out alike.
+template <typename Record>
+using Int16Member = Int16 Record::*;
+
 // What tells the Hero's attack and magic apart.
 struct HeroHit {
   Int16 heroStatistic;
-  Int16 EnemyRecord::*enemyStatistic;
+  Int16Member<EnemyRecord> enemyStatistic;
   rt::Control& picture;
   double topOffset;
   double leftOffset;
   bool hidesHero;
   const char* message;
-  Int16 BattleState::*estimate;
+  Int16Member<BattleState> estimate;
 };
 
 // A floating figure, its sign in front: "-10", "+20". Appended rather than written as
@@ -77,7 +82,7 @@ void Hit(FrmBattle& form, const HeroHit& move) {
 
 // What tells an Enemy's attack and suicide apart.
 struct EnemyHit {
-  Int16 EnemyRecord::*statistic;
+  Int16Member<EnemyRecord> statistic;
   bool givesUpHealth;
   rt::Control& picture;
   double top;

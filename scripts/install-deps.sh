@@ -24,6 +24,15 @@ case "${1:-}" in
   web) packages+=("${web[@]}") ;;
 esac
 
+# Without apt nothing is installed here: say what the build needs and let it go on, so that
+# CMake names whatever is still missing.
+if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then
+  echo "No apt here, so nothing is installed by this step. Duelmark needs a C++20 compiler, CMake 3.25 or"
+  echo "newer, Ninja, Qt 6 (Widgets), GoogleTest and Google Benchmark, and for 'make test' clang-format;"
+  echo "README.md, section \"Other systems\", names the packages of Fedora, Arch and Homebrew."
+  exit 0
+fi
+
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

@@ -12,6 +12,7 @@
 #include "BattleState.h"
 #include "Runtime.h"
 #include "RuntimeError.h"
+#include "Statistics.h"
 #include "VirtualTime.h"
 
 namespace duelmark::testing {
@@ -55,15 +56,7 @@ class Harness : public ::testing::Test {
   }
 
   // The default statistics against the given number of Enemies, as the launch leaves them.
-  static void FillDefaults(int enemies) {
-    State.NumEnemies = static_cast<Int16>(enemies);
-    State.Hero = {
-        .Health = 100, .MaxHealth = 100, .Attack = 15, .Defence = 10, .Magic = 20, .MagicDef = 10, .Alive = rt::kTrue};
-    for (int i = 1; i <= enemies; ++i) {
-      State.Enemies(i) = {
-          .Health = 20, .MaxHealth = 20, .Attack = 15, .Suicide = 30, .Defence = 5, .MagicDef = 10, .Alive = rt::kTrue};
-    }
-  }
+  static void FillDefaults(int enemies) { FillBattleState(static_cast<Int16>(enemies), DefaultValues()); }
 
   void Draws(std::initializer_list<float> draws) { random_->draws.insert(random_->draws.end(), draws); }
 

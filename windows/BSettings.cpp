@@ -1,6 +1,6 @@
 #include "BSettings.h"
 
-#include <array>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -9,72 +9,40 @@
 #include "FrmBattleSettings.h"
 #include "NumberText.h"
 #include "Runtime.h"
+#include "Statistics.h"
 
 namespace duelmark::BSettings {
 namespace {
 
-struct Field {
-  rt::Control& box;
-  const char* name;  // as the window labels it
-};
-
-std::string Refusal(const Field& field, char decimalSeparator) {
-  return std::string(field.name) + " must be a number from -32768 to 32767.\nA fraction, written with \"" +
-         decimalSeparator + "\", is rounded to the nearest whole number.";
+std::string Refusal(const std::string& name, char decimalSeparator) {
+  return name + " must be a number from -32768 to 32767.\nA fraction, written with \"" + decimalSeparator +
+         "\", is rounded to the nearest whole number.";
 }
 
 }  // namespace
 
 bool LaunchBattle() {
   FrmBattleSettings& settings = frmBattleSettings();
-  // The conversion order decides which refusal the user sees first.
-  const std::array<Field, 11> fields{{
-      {settings.lstNumEn, "The \"Number of Enemies\""},
-      {settings.txtHealth, "Hero \"Health\""},
-      {settings.txtAttack, "Hero \"Attack\""},
-      {settings.txtDefence, "Hero \"Defence\""},
-      {settings.txtMagic, "Hero \"Magic\""},
-      {settings.txtMagicDef, "Hero \"Magic Def.\""},
-      {settings.txtEHealth, "Enemy \"Health\""},
-      {settings.txtEAttack, "Enemy \"Attack\""},
-      {settings.txtESuicide, "Enemy \"Suicide Attack\""},
-      {settings.txtEDefence, "Enemy \"Defence\""},
-      {settings.txtEMagDef, "Enemy \"Magic Def.\""},
-  }};
-  std::array<Int16, fields.size()> values{};
   const rt::NumberFormat format = settings.Runtime().GetNumberFormat();
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    const auto converted = rt::ParseNumber(fields[i].box.Text(), format);
-    if (const Int16* value = std::get_if<Int16>(&converted)) {
-      values[i] = *value;
-      continue;
-    }
-    settings.Runtime().ShowMessage(Refusal(fields[i], format.decimal));
-    fields[i].box.SetFocus(true);
-    return false;
-  }
+  // Answers the box's number, or refuses it: names it, puts the focus there, answers nothing.
+  const auto convert = [&](rt::Control& box, const std::string& name) -> std::optional<Int16> {
+    const auto converted = rt::ParseNumber(box.Text(), format);
+    if (const Int16* value = std::get_if<Int16>(&converted)) return *value;
+    settings.Runtime().ShowMessage(Refusal(name, format.decimal));
+    box.SetFocus(true);
+    return std::nullopt;
+  };
 
-  const auto [numEnemies, health, attack, defence, magic, magicDef, enemyHealth, enemyAttack, enemySuicide,
-              enemyDefence, enemyMagicDef] = values;
-  State.NumEnemies = numEnemies;
-  State.Hero = {.Health = health,
-                .MaxHealth = health,
-                .Attack = attack,
-                .Defence = defence,
-                .Magic = magic,
-                .MagicDef = magicDef,
-                .Alive = rt::kTrue};
-  for (int i = 1; i <= 5; ++i) State.Enemies(i).Alive = rt::kFalse;
-  for (int i = 1; i <= State.NumEnemies; ++i) {
-    EnemyRecord& enemy = State.Enemies(i);
-    enemy.Health = enemyHealth;
-    enemy.MaxHealth = enemyHealth;
-    enemy.Attack = enemyAttack;
-    enemy.Suicide = enemySuicide;
-    enemy.Defence = enemyDefence;
-    enemy.MagicDef = enemyMagicDef;
-    enemy.Alive = rt::kTrue;
+  // The conversion order decides which refusal the user sees first.
+  const auto enemies = convert(settings.lstNumEn, "The \"Number of Enemies\"");
+  if (!enemies) return false;
+  StatisticValues values{};
+  for (std::size_t i = 0; i < kStatistics.size(); ++i) {
+    const auto value = convert(settings.StatisticBox(i), RefusalName(kStatistics[i]));
+    if (!value) return false;
+    values[i] = *value;
   }
+  FillBattleState(*enemies, values);
   frmBattle().Show();
   return true;
 }

@@ -3,6 +3,7 @@
 #include "BSettings.h"
 #include "Look.h"
 #include "Runtime.h"
+#include "Statistics.h"
 
 namespace duelmark {
 namespace {
@@ -30,28 +31,8 @@ Design Button(const char* caption, double left, double top, int tabIndex, rt::Co
           .tabIndex = tabIndex};
 }
 
-Design TextBox(rt::Control& frame, double left, double top, int tabIndex, const char* name) {
-  return {.container = &frame,
-          .left = left,
-          .top = top,
-          .width = 975,
-          .height = 285,
-          .text = "Text1",
-          .tabIndex = tabIndex,
-          .accessibleName = name};
-}
-
-Design Label(rt::Control& box, const char* caption, double left, double top, double width, int tabIndex) {
-  return {.container = box.Container(),
-          .left = left,
-          .top = top,
-          .width = width,
-          .height = 255,
-          .caption = caption,
-          .tabIndex = tabIndex,
-          .accessibleName = box.AccessibleName(),  // a reader takes a box's name from its label
-          .labelFor = &box};
-}
+// A statistic's box stands at the same place in either side's frame.
+double BoxLeft(Side side) { return side == Side::Hero ? 1155 : 1515; }
 
 Design Frame(const char* caption, double left, double top, double width, double height, int tabIndex) {
   return {.left = left, .top = top, .width = width, .height = height, .caption = caption, .tabIndex = tabIndex};
@@ -99,27 +80,27 @@ FrmBattleSettings::FrmBattleSettings()
       cmdStart(Add(ControlKind::CommandButton, "cmdStart", Button("Start Battle", 360, 5760, 25))),
       cmdEXIT(Add(ControlKind::CommandButton, "cmdEXIT", Button("Exit", 4320, 5760, 24))),
       Frame2(Add(ControlKind::Frame, "Frame2", Frame("Enemy Stats", 2880, 720, 2775, 2775, 12))),
-      txtEMagDef(Add(ControlKind::TextBox, "txtEMagDef", TextBox(Frame2, 1515, 1800, 17, "Enemy Magic Def."))),
-      txtESuicide(Add(ControlKind::TextBox, "txtESuicide", TextBox(Frame2, 1515, 1080, 16, "Enemy Suicide Attack"))),
-      txtEDefence(Add(ControlKind::TextBox, "txtEDefence", TextBox(Frame2, 1515, 1440, 15, "Enemy Defence"))),
-      txtEAttack(Add(ControlKind::TextBox, "txtEAttack", TextBox(Frame2, 1515, 720, 14, "Enemy Attack"))),
-      txtEHealth(Add(ControlKind::TextBox, "txtEHealth", TextBox(Frame2, 1515, 360, 13, "Enemy Health"))),
-      Label14(Add(ControlKind::Label, "Label14", Label(txtESuicide, "Suicide Attack =", 220, 1080, 1215, 22))),
-      Label13(Add(ControlKind::Label, "Label13", Label(txtEAttack, "Attack =", 795, 720, 615, 21))),
-      Label12(Add(ControlKind::Label, "Label12", Label(txtEDefence, "Defence =", 645, 1440, 855, 20))),
-      Label10(Add(ControlKind::Label, "Label10", Label(txtEMagDef, "Magic Def. =", 480, 1800, 975, 19))),
-      Label9(Add(ControlKind::Label, "Label9", Label(txtEHealth, "Health =", 795, 360, 615, 18))),
+      txtEMagDef(AddStatisticBox("txtEMagDef", Frame2, StatisticIndex(Side::Enemy, "Magic Def."))),
+      txtESuicide(AddStatisticBox("txtESuicide", Frame2, StatisticIndex(Side::Enemy, "Suicide Attack"))),
+      txtEDefence(AddStatisticBox("txtEDefence", Frame2, StatisticIndex(Side::Enemy, "Defence"))),
+      txtEAttack(AddStatisticBox("txtEAttack", Frame2, StatisticIndex(Side::Enemy, "Attack"))),
+      txtEHealth(AddStatisticBox("txtEHealth", Frame2, StatisticIndex(Side::Enemy, "Health"))),
+      Label14(AddStatisticLabel("Label14", StatisticIndex(Side::Enemy, "Suicide Attack"))),
+      Label13(AddStatisticLabel("Label13", StatisticIndex(Side::Enemy, "Attack"))),
+      Label12(AddStatisticLabel("Label12", StatisticIndex(Side::Enemy, "Defence"))),
+      Label10(AddStatisticLabel("Label10", StatisticIndex(Side::Enemy, "Magic Def."))),
+      Label9(AddStatisticLabel("Label9", StatisticIndex(Side::Enemy, "Health"))),
       Frame1(Add(ControlKind::Frame, "Frame1", Frame("Hero Stats", 240, 720, 2415, 2775, 1))),
-      txtHealth(Add(ControlKind::TextBox, "txtHealth", TextBox(Frame1, 1155, 360, 6, "Hero Health"))),
-      txtDefence(Add(ControlKind::TextBox, "txtDefence", TextBox(Frame1, 1155, 1080, 5, "Hero Defence"))),
-      txtAttack(Add(ControlKind::TextBox, "txtAttack", TextBox(Frame1, 1155, 720, 4, "Hero Attack"))),
-      txtMagic(Add(ControlKind::TextBox, "txtMagic", TextBox(Frame1, 1155, 1440, 3, "Hero Magic"))),
-      txtMagicDef(Add(ControlKind::TextBox, "txtMagicDef", TextBox(Frame1, 1155, 1800, 2, "Hero Magic Def."))),
-      Label3(Add(ControlKind::Label, "Label3", Label(txtHealth, "Health =", 435, 360, 615, 11))),
-      Label4(Add(ControlKind::Label, "Label4", Label(txtMagicDef, "Magic Def. =", 120, 1800, 975, 10))),
-      Label5(Add(ControlKind::Label, "Label5", Label(txtMagic, "Magic =", 465, 1440, 615, 9))),
-      Label6(Add(ControlKind::Label, "Label6", Label(txtDefence, "Defence =", 285, 1080, 855, 8))),
-      Label7(Add(ControlKind::Label, "Label7", Label(txtAttack, "Attack =", 435, 720, 615, 7))),
+      txtHealth(AddStatisticBox("txtHealth", Frame1, StatisticIndex(Side::Hero, "Health"))),
+      txtDefence(AddStatisticBox("txtDefence", Frame1, StatisticIndex(Side::Hero, "Defence"))),
+      txtAttack(AddStatisticBox("txtAttack", Frame1, StatisticIndex(Side::Hero, "Attack"))),
+      txtMagic(AddStatisticBox("txtMagic", Frame1, StatisticIndex(Side::Hero, "Magic"))),
+      txtMagicDef(AddStatisticBox("txtMagicDef", Frame1, StatisticIndex(Side::Hero, "Magic Def."))),
+      Label3(AddStatisticLabel("Label3", StatisticIndex(Side::Hero, "Health"))),
+      Label4(AddStatisticLabel("Label4", StatisticIndex(Side::Hero, "Magic Def."))),
+      Label5(AddStatisticLabel("Label5", StatisticIndex(Side::Hero, "Magic"))),
+      Label6(AddStatisticLabel("Label6", StatisticIndex(Side::Hero, "Defence"))),
+      Label7(AddStatisticLabel("Label7", StatisticIndex(Side::Hero, "Attack"))),
       Frame3(Add(ControlKind::Frame, "Frame3", Frame("Battle Settings", 240, 3600, 5415, 1335, 23))),
       Label15(Add(ControlKind::Label, "Label15",
                   {.container = &Frame3,
@@ -176,17 +157,39 @@ void FrmBattleSettings::cmdStart_Click() {
 void FrmBattleSettings::cmdEXIT_Click() { Runtime().End(); }
 
 void FrmBattleSettings::WriteDefaults() {
-  txtHealth.SetText("100");
-  txtAttack.SetText("15");
-  txtDefence.SetText("10");
-  txtMagic.SetText("20");
-  txtMagicDef.SetText("10");
-  txtEHealth.SetText("20");
-  txtEAttack.SetText("15");
-  txtESuicide.SetText("30");
-  txtEDefence.SetText("5");
-  txtEMagDef.SetText("10");
+  for (std::size_t i = 0; i < kStatistics.size(); ++i) StatisticBox(i).SetText(rt::ToText(kStatistics[i].defaultValue));
   lstNumEn.SetText("1");
+}
+
+rt::Control& FrmBattleSettings::AddStatisticBox(const char* name, rt::Control& frame, std::size_t statistic) {
+  const Statistic& row = kStatistics[statistic];
+  rt::Control& box = Add(ControlKind::TextBox, name,
+                         {.container = &frame,
+                          .left = BoxLeft(row.side),
+                          .top = row.top,
+                          .width = 975,
+                          .height = 285,
+                          .text = "Text1",
+                          .tabIndex = row.boxTabIndex,
+                          .accessibleName = SpokenName(row)});
+  statisticBoxes_[statistic] = &box;
+  return box;
+}
+
+rt::Control& FrmBattleSettings::AddStatisticLabel(const char* name, std::size_t statistic) {
+  const Statistic& row = kStatistics[statistic];
+  rt::Control& box = StatisticBox(statistic);
+  // A reader takes a box's name from its label: the label says the box's full name.
+  return Add(ControlKind::Label, name,
+             {.container = box.Container(),
+              .left = row.labelLeft,
+              .top = row.top,
+              .width = row.labelWidth,
+              .height = 255,
+              .caption = Caption(row),
+              .tabIndex = row.labelTabIndex,
+              .accessibleName = box.AccessibleName(),
+              .labelFor = &box});
 }
 
 FrmBattleSettings& frmBattleSettings() { return rt::Instance<FrmBattleSettings>(); }

@@ -1,11 +1,17 @@
 #pragma once
 // The settings window: the fighters' statistics, the number of Enemies, and a sliding help
 // panel. The program opens on it.
+#include <array>
+
+#include "Statistics.h"
 #include "Window.h"
 
 namespace duelmark {
 
 class FrmBattleSettings final : public rt::Window {
+  // The statistics' boxes, in the order of their table; filled as the boxes are added.
+  std::array<rt::Control*, kStatistics.size()> statisticBoxes_{};
+
  public:
   static constexpr const char* kName = "frmBattleSettings";
   static constexpr double SettingsWindowHeight = 6885;  // outer; the parked help panel lies at its edge
@@ -22,6 +28,9 @@ class FrmBattleSettings final : public rt::Window {
   void cmdDefaults_Click();
   void cmdStart_Click();
   void cmdEXIT_Click();
+
+  // The box of the statistic at the given place in the statistics' table.
+  rt::Control& StatisticBox(std::size_t statistic) const { return *statisticBoxes_.at(statistic); }
 
   // The help panel slides up over the window and back down.
   void cmdHelp_Click();
@@ -69,6 +78,8 @@ class FrmBattleSettings final : public rt::Window {
 
  private:
   void WriteDefaults();
+  rt::Control& AddStatisticBox(const char* name, rt::Control& frame, std::size_t statistic);
+  rt::Control& AddStatisticLabel(const char* name, std::size_t statistic);
 };
 
 // The settings window's single instance, created and loaded on first use.

@@ -142,7 +142,6 @@ void FormView::Dispose() {
   views_.clear();
   announcers_.clear();
   hide();
-  deleteLater();
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

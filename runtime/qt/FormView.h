@@ -21,7 +21,8 @@ class FormView final : public QWidget {
   QAccessible::Role AccessibleRole() const { return role_; }
   void ApplyOuterHeight();
   void CentreOnScreen();
-  // The window was unloaded: no more input reaches it, and the widget goes away.
+  // The window was unloaded: no more input reaches it, and the widget is hidden. Its owner
+  // deletes it when the program ends: a screen reader may still hold key events for it.
   void Dispose();
 
  protected:

@@ -17,7 +17,8 @@ char AsciiOr(const QString& separator, char fallback) {
 
 }  // namespace
 
-QtHost::QtHost(Runtime& runtime, const QString& programName) : runtime_(runtime), nextTick_(this) {
+QtHost::QtHost(Runtime& runtime, const QString& programName)
+    : runtime_(runtime), nextTick_(this), messageBox_(QMessageBox::Warning, programName, {}, QMessageBox::Ok) {
   // One precise single-shot timer, set for the next due tick: the runtime's schedule keeps
   // every timer on its own interval, so ticks do not drift.
   nextTick_.setSingleShot(true);
@@ -28,8 +29,9 @@ QtHost::QtHost(Runtime& runtime, const QString& programName) : runtime_(runtime)
   const QLocale locale;
   runtime_.SetNumberFormat(
       {.decimal = AsciiOr(locale.decimalPoint(), '.'), .group = AsciiOr(locale.groupSeparator(), 0)});
-  runtime_.SetMessageSink([programName](const std::string& text) {
-    QMessageBox::warning(QApplication::activeWindow(), programName, QString::fromStdString(text));
+  runtime_.SetMessageSink([this](const std::string& text) {
+    messageBox_.setText(QString::fromStdString(text));
+    messageBox_.exec();
   });
 }
 
@@ -38,6 +40,7 @@ QtHost::~QtHost() {
   runtime_.SetObserver(nullptr);
   runtime_.SetMessageSink({});
   for (auto& [window, form] : forms_) delete form;
+  for (FormView* form : retired_) delete form;
 }
 
 FormView* QtHost::ViewOf(const Window& window) const {
@@ -65,6 +68,7 @@ void QtHost::WindowUnloaded(Window& window) {
   const auto found = forms_.find(&window);
   if (found == forms_.end()) return;
   found->second->Dispose();
+  retired_.push_back(found->second);
   forms_.erase(found);
 }
 
@@ -100,7 +104,10 @@ void QtHost::Announced(Control& announcer, const std::string& text) {
 
 void QtHost::Ended() {
   nextTick_.stop();
-  QMetaObject::invokeMethod(QApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+  // While a screen reader listens, Qt holds every key event until the reader has seen it,
+  // for at most 100 ms; quitting sooner would drop the last ones unanswered.
+  constexpr int kKeyRoundTripMs = 250;
+  QTimer::singleShot(QAccessible::isActive() ? kKeyRoundTripMs : 0, QApplication::instance(), &QCoreApplication::quit);
 }
 
 }  // namespace rt::qt

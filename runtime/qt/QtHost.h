@@ -1,8 +1,10 @@
 #pragma once
 // Shows the runtime's windows with Qt widgets and drives its timers from Qt's event loop.
+#include <QMessageBox>
 #include <QObject>
 #include <QTimer>
 #include <map>
+#include <vector>
 
 #include "FormView.h"
 #include "Runtime.h"
@@ -30,7 +32,11 @@ class QtHost final : public QObject, public RuntimeObserver {
  private:
   Runtime& runtime_;
   QTimer nextTick_;
+  // One box for every message, alive as long as the host: a screen reader may still hold a
+  // key event for it when it closes.
+  QMessageBox messageBox_;
   std::map<const Window*, FormView*> forms_;
+  std::vector<FormView*> retired_;  // the views of unloaded windows
 };
 
 }  // namespace rt::qt

@@ -85,6 +85,12 @@ def walk(key, *names):
         hear(r"^%s" % re.escape(name))
 
 
+def cpu_seconds():
+    """The program's processor time so far."""
+    with open("/proc/%d/stat" % app.pid) as stat:
+        return sum(int(field) for field in stat.read().rsplit(")", 1)[1].split()[11:13]) / os.sysconf("SC_CLK_TCK")
+
+
 def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
 
@@ -133,6 +139,7 @@ keys("space")
 # its result, and the closing countdown once. Targets and the Enemy's moves are drawn at random.
 hear(r"^Kelmar: Tarrin's Adventure frame")
 hear(r"^Press this button to start the simulator\. push button")
+cpu_at_start = cpu_seconds()
 keys("Return")
 move = re.compile(r"notification (The Hero attacked Enemy [12]\.|The Hero used Magic on Enemy [12]\.) 10 damage\. "
                   r"Enemy [12] is defeated\.$|"
@@ -150,12 +157,14 @@ while True:
 # The report is read in full as it opens; Escape closes it and the program.
 hear(r"^End of Battle dialog The Hero has defeated all Enemies\. Total moves = %d Hero moves = \d+ "
      r"Enemy moves = \d+\.?$" % len(moves), BATTLE_TIMEOUT)
+battle_cpu = cpu_seconds() - cpu_at_start
 keys("Escape")
 try:
     _, trace = app.communicate(timeout=STEP_TIMEOUT)
 except subprocess.TimeoutExpired:
     fail("the program did not end when the report was closed")
 if app.returncode != 0:
+    print("\n".join(line for line in trace.splitlines() if not re.match(r"\d+\.\d{3} ", line))[-4000:], file=sys.stderr)
     fail("the program ended with exit code %d" % app.returncode)
 
 shown = re.findall(r'frmBattle\.lblInfo\.Caption="(.*)"', trace)
@@ -163,6 +172,7 @@ if moves != [message for message in shown if not message.startswith("The Battle 
     fail("the announcements %r are not the messages shown: %r" % (moves, shown))
 if sum(line.startswith("notification ") for line in heard) != len(moves) + 1:
     fail("something was announced twice")
+print("The battle took %.2f s of the program's processor time, from Start to the report." % battle_cpu)
 print("Orca said:")
 for line in heard:
     print("  " + line)

@@ -1,0 +1,69 @@
+#pragma once
+// The ten fighters' statistics that the settings window asks for, in one table: each one's
+// caption, default, battle-state member and row. The settings window, its Defaults, the
+// launch, the tests and the benchmark all read it.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "BattleState.h"
+
+namespace duelmark {
+
+enum class Side { Hero, Enemy };
+
+// A pointer to one of a record's statistics. Spelled through an alias, which every
+// clang-format version lays out alike.
+template <typename Record>
+using Int16Member = Int16 Record::*;
+
+struct Statistic {
+  Side side;
+  std::string_view name;  // "Suicide Attack": its caption is "Suicide Attack ="
+  Int16 defaultValue;
+  Int16Member<HeroRecord> heroMember;    // for the Hero's statistics
+  Int16Member<EnemyRecord> enemyMember;  // for the Enemy's statistics
+  // Its row in its side's frame, in twips.
+  double top;
+  double labelLeft;
+  double labelWidth;
+  int boxTabIndex;
+  int labelTabIndex;
+};
+
+// In launch order: the order in which they are converted and refused.
+inline constexpr std::array<Statistic, 10> kStatistics{{
+    {Side::Hero, "Health", 100, &HeroRecord::Health, nullptr, 360, 435, 615, 6, 11},
+    {Side::Hero, "Attack", 15, &HeroRecord::Attack, nullptr, 720, 435, 615, 4, 7},
+    {Side::Hero, "Defence", 10, &HeroRecord::Defence, nullptr, 1080, 285, 855, 5, 8},
+    {Side::Hero, "Magic", 20, &HeroRecord::Magic, nullptr, 1440, 465, 615, 3, 9},
+    {Side::Hero, "Magic Def.", 10, &HeroRecord::MagicDef, nullptr, 1800, 120, 975, 2, 10},
+    {Side::Enemy, "Health", 20, nullptr, &EnemyRecord::Health, 360, 795, 615, 13, 18},
+    {Side::Enemy, "Attack", 15, nullptr, &EnemyRecord::Attack, 720, 795, 615, 14, 21},
+    {Side::Enemy, "Suicide Attack", 30, nullptr, &EnemyRecord::Suicide, 1080, 220, 1215, 16, 22},
+    {Side::Enemy, "Defence", 5, nullptr, &EnemyRecord::Defence, 1440, 645, 855, 15, 20},
+    {Side::Enemy, "Magic Def.", 10, nullptr, &EnemyRecord::MagicDef, 1800, 480, 975, 17, 19},
+}};
+
+// The statistic's index in the table, by its side and name; a name not in it does not compile.
+consteval std::size_t StatisticIndex(Side side, std::string_view name) {
+  for (std::size_t i = 0; i < kStatistics.size(); ++i) {
+    if (kStatistics[i].side == side && kStatistics[i].name == name) return i;
+  }
+  throw "no such statistic";
+}
+
+std::string_view SideName(Side side);                 // "Hero", "Enemy"
+std::string Caption(const Statistic& statistic);      // "Suicide Attack ="
+std::string SpokenName(const Statistic& statistic);   // "Enemy Suicide Attack"
+std::string RefusalName(const Statistic& statistic);  // Enemy "Suicide Attack"
+
+// One value for each statistic, in the table's order.
+using StatisticValues = std::array<Int16, kStatistics.size()>;
+StatisticValues DefaultValues();
+
+// The battle state as a launch leaves it: the Hero and Enemies 1 to the given number alive
+// with the given statistics, each at full health, the other Enemies out of the battle.
+void FillBattleState(Int16 enemies, const StatisticValues& values);
+
+}  // namespace duelmark
