@@ -44,8 +44,7 @@ WindowPanel::WindowPanel(Window& window)
       closeBox_(titleBar_.Id(), "button"),
       client_(panel_.Id(), "div") {
   const WindowDesign& look = window.Look();
-  const bool tool = look.border == BorderStyle::FixedToolWindow;
-  panel_.Set("class", tool ? "window tool-window" : "window");
+  panel_.Set("class", "window");
   panel_.Hidden(true);
   panel_.Set("tabindex", "-1");
   const std::string captionId = "caption-" + std::to_string(caption_.Id());
@@ -61,7 +60,7 @@ WindowPanel::WindowPanel(Window& window)
     panel_.Set("role", "region");
   }
   // A small tool window, like the report, closes with Escape as a dialog does.
-  if (tool) web_listen_escape(panel_.Id(), closeBox_.Id());
+  if (look.border == BorderStyle::FixedToolWindow) web_listen_escape(panel_.Id(), closeBox_.Id());
 
   titleBar_.Set("class", "title-bar");
   caption_.Set("class", "title");
