@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "AppFont.h"
 #include "AppIcon.h"
 #include "ErrorBox.h"
 #include "Launch.h"
@@ -39,8 +40,9 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral(DUELMARK_APP_ID));
+  rt::qt::InstallApplicationFont();
   rt::qt::InstallApplicationIcon();
-  rt::qt::InstallTrace(runtime);
+  rt::qt::InstallTrace(runtime, "duelmark.trace");
   const QString programName = QStringLiteral("Duelmark");
   rt::qt::InstallErrorBox(programName);
   rt::qt::QtHost host(runtime, programName);

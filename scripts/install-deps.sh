@@ -39,7 +39,7 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
-# The tests also read numbers and the trace under a German locale.
+# The trace test runs under a German locale, with its decimal comma.
 german_missing() { $for_tests && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; }
 if [ ${#missing[@]} -eq 0 ] && ! german_missing; then exit 0; fi
 

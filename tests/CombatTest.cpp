@@ -24,21 +24,6 @@ TEST_F(Combat, HeroAttackOnEnemyOneWithTheDefaults) {
   EXPECT_EQ(State.AttackEstimate, 10);
   EXPECT_EQ(State.MagicEstimate, -1000);
   EXPECT_EQ(State.Enemies(1).Alive, rt::kTrue);  // retired only when the animation ends
-  EXPECT_EQ(Form().TimerSeconds, 0);
-  EXPECT_EQ(TakeTrace(), (std::vector<std::string>{
-                             "frmBattle.imgHeroAttack.Top=2160",
-                             "frmBattle.imgHeroAttack.Left=840",
-                             "frmBattle.imgHero.Visible=False",
-                             "frmBattle.imgHeroAttack.Visible=True",
-                             "frmBattle.lblEnemyInfo.Visible=True",
-                             "frmBattle.lblEnemyInfo.Caption=\"-10\"",
-                             "frmBattle.lblEnemyInfo.Top=2040",
-                             "frmBattle.lblEnemyInfo.Left=840",
-                             "frmBattle.shpInfo.Visible=True",
-                             "frmBattle.lblInfo.Visible=True",
-                             "frmBattle.lblInfo.Caption=\"The Hero attacked Enemy 1.\"",
-                             "frmBattle.tmrHeroAttack.Enabled=True",
-                         }));
 }
 
 TEST_F(Combat, HeroMagicThenLeavesEnemyOneAtZeroAndTheHeroInPlace) {
@@ -50,20 +35,76 @@ TEST_F(Combat, HeroMagicThenLeavesEnemyOneAtZeroAndTheHeroInPlace) {
   EXPECT_EQ(State.MagicEstimate, 10);
   EXPECT_EQ(State.AttackEstimate, -1000);
   EXPECT_TRUE(Form().imgHero.Visible());
-  EXPECT_EQ(TakeTrace(), (std::vector<std::string>{
-                             "frmBattle.imgMagic.Top=2250",
-                             "frmBattle.imgMagic.Left=650",
-                             "frmBattle.imgMagic.Visible=True",
-                             "frmBattle.lblEnemyInfo.Visible=True",
-                             "frmBattle.lblEnemyInfo.Caption=\"-10\"",
-                             "frmBattle.lblEnemyInfo.Top=2040",
-                             "frmBattle.lblEnemyInfo.Left=840",
-                             "frmBattle.shpInfo.Visible=True",
-                             "frmBattle.lblInfo.Visible=True",
-                             "frmBattle.lblInfo.Caption=\"The Hero used Magic on Enemy 1.\"",
-                             "frmBattle.tmrHeroAttack.Enabled=True",
-                         }));
 }
+
+// What each move writes, in order: its picture, the floating figure, then the message and the
+// timer that animates the move. Each is made with the defaults against three Enemies, by or
+// on the Enemy named.
+struct MoveWrites {
+  const char* name;
+  void (*move)();
+  Int16 enemy;
+  std::vector<std::string> pictureAndFigure;
+  std::string message;
+  std::string timer;
+};
+
+const MoveWrites kMoveWrites[] = {
+    {"HeroAttack",
+     Attacks::HeroAttack,
+     1,
+     {"imgHeroAttack.Top=2160", "imgHeroAttack.Left=840", "imgHero.Visible=False", "imgHeroAttack.Visible=True",
+      "lblEnemyInfo.Visible=True", R"(lblEnemyInfo.Caption="-10")", "lblEnemyInfo.Top=2040", "lblEnemyInfo.Left=840"},
+     "The Hero attacked Enemy 1.",
+     "tmrHeroAttack"},
+    {"HeroMagic",
+     Attacks::HeroMagic,
+     1,
+     {"imgMagic.Top=2250", "imgMagic.Left=650", "imgMagic.Visible=True", "lblEnemyInfo.Visible=True",
+      R"(lblEnemyInfo.Caption="-10")", "lblEnemyInfo.Top=2040", "lblEnemyInfo.Left=840"},
+     "The Hero used Magic on Enemy 1.",
+     "tmrHeroAttack"},
+    {"HeroCure",
+     Attacks::HeroCure,
+     1,
+     {"lblCure.Top=1920", "lblCure.Left=4440", "lblCure.Visible=True", R"(lblCure.Caption="+20")",
+      "imgCure.Visible=True", "imgCure.Top=2160", "imgCure.Left=3960"},
+     "Hero gained 20 using Cure.",
+     "tmrCure"},
+    {"EnemyAttack",
+     Attacks::EnemyAttack,
+     2,
+     {"imgEnemy(2).Visible=False", "imgEnemyAttack.Visible=True", "imgEnemyAttack.Top=2040", "imgEnemyAttack.Left=4200",
+      "lblHeroInfo.Visible=True", "lblHeroInfo.Top=1800", "lblHeroInfo.Left=3720", R"(lblHeroInfo.Caption="-5")"},
+     "Enemy 2 attacked Hero.",
+     "tmrEnemyAttack"},
+    {"EnemySuicide",
+     Attacks::EnemySuicide,
+     1,
+     {"imgEnemy(1).Visible=False", "imgSuicide.Visible=True", "imgSuicide.Top=2040", "imgSuicide.Left=3840",
+      "lblHeroInfo.Visible=True", "lblHeroInfo.Top=1800", "lblHeroInfo.Left=3720", R"(lblHeroInfo.Caption="-20")"},
+     "Enemy 1 used Suicide on Hero.",
+     "tmrEnemyAttack"},
+};
+
+class EveryMove : public Combat, public ::testing::WithParamInterface<MoveWrites> {};
+
+TEST_P(EveryMove, WritesItsPictureFigureMessageAndTimerInOrderAndRestartsTheTickCount) {
+  const MoveWrites& move = GetParam();
+  State.HeroTarget = State.Turn = move.enemy;
+  move.move();
+  std::vector<std::string> expected;
+  for (const std::string& write : move.pictureAndFigure) expected.push_back("frmBattle." + write);
+  for (const std::string& write : {std::string("shpInfo.Visible=True"), std::string("lblInfo.Visible=True"),
+                                   "lblInfo.Caption=\"" + move.message + "\"", move.timer + ".Enabled=True"}) {
+    expected.push_back("frmBattle." + write);
+  }
+  EXPECT_EQ(TakeTrace(), expected);
+  EXPECT_EQ(Form().TimerSeconds, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Combat, EveryMove, ::testing::ValuesIn(kMoveWrites),
+                         [](const ::testing::TestParamInfo<MoveWrites>& row) { return row.param.name; });
 
 TEST_F(Combat, HitsPlaceTheirPicturesRelativeToTheTargetsFractionalPosition) {
   Form().imgEnemy(3).SetLeft(120.5);
@@ -105,24 +146,10 @@ TEST_F(Combat, CureIsCappedAtMaxHealthButShowsTheFullMagic) {
   EXPECT_EQ(Form().lblCure.Caption(), "+20");
   EXPECT_EQ(Form().lblInfo.Caption(), "Hero gained 20 using Cure.");
   EXPECT_EQ(State.CureEstimate, -1000);  // never written by a move
-  TakeTrace();
   State.Hero.Magic = -5;
   Attacks::HeroCure();
   EXPECT_EQ(State.Hero.Health, 95);
-  EXPECT_EQ(Form().TimerSeconds, 0);
-  EXPECT_EQ(TakeTrace(), (std::vector<std::string>{
-                             "frmBattle.lblCure.Top=1920",
-                             "frmBattle.lblCure.Left=4440",
-                             "frmBattle.lblCure.Visible=True",
-                             "frmBattle.lblCure.Caption=\"+-5\"",
-                             "frmBattle.imgCure.Visible=True",
-                             "frmBattle.imgCure.Top=2160",
-                             "frmBattle.imgCure.Left=3960",
-                             "frmBattle.shpInfo.Visible=True",
-                             "frmBattle.lblInfo.Visible=True",
-                             "frmBattle.lblInfo.Caption=\"Hero gained -5 using Cure.\"",
-                             "frmBattle.tmrCure.Enabled=True",
-                         }));
+  EXPECT_EQ(Form().lblCure.Caption(), "+-5");
 }
 
 TEST_F(Combat, EnemyTwoAttacksThenEnemyOneUsesSuicide) {
@@ -132,21 +159,6 @@ TEST_F(Combat, EnemyTwoAttacksThenEnemyOneUsesSuicide) {
   EXPECT_EQ(State.Hero.Health, 95);
   EXPECT_EQ(State.MaxEnemyDamage, 5);
   EXPECT_EQ(State.Enemies(2).Health, 20);
-  EXPECT_EQ(Form().TimerSeconds, 0);
-  EXPECT_EQ(TakeTrace(), (std::vector<std::string>{
-                             "frmBattle.imgEnemy(2).Visible=False",
-                             "frmBattle.imgEnemyAttack.Visible=True",
-                             "frmBattle.imgEnemyAttack.Top=2040",
-                             "frmBattle.imgEnemyAttack.Left=4200",
-                             "frmBattle.lblHeroInfo.Visible=True",
-                             "frmBattle.lblHeroInfo.Top=1800",
-                             "frmBattle.lblHeroInfo.Left=3720",
-                             "frmBattle.lblHeroInfo.Caption=\"-5\"",
-                             "frmBattle.shpInfo.Visible=True",
-                             "frmBattle.lblInfo.Visible=True",
-                             "frmBattle.lblInfo.Caption=\"Enemy 2 attacked Hero.\"",
-                             "frmBattle.tmrEnemyAttack.Enabled=True",
-                         }));
 
   State.Turn = 1;
   Attacks::EnemySuicide();
@@ -155,20 +167,6 @@ TEST_F(Combat, EnemyTwoAttacksThenEnemyOneUsesSuicide) {
   EXPECT_EQ(State.Enemies(1).Health, 0);
   EXPECT_EQ(State.Enemies(1).Alive, rt::kTrue);
   EXPECT_EQ(State.MaxEnemyDamage, 20);
-  EXPECT_EQ(TakeTrace(), (std::vector<std::string>{
-                             "frmBattle.imgEnemy(1).Visible=False",
-                             "frmBattle.imgSuicide.Visible=True",
-                             "frmBattle.imgSuicide.Top=2040",
-                             "frmBattle.imgSuicide.Left=3840",
-                             "frmBattle.lblHeroInfo.Visible=True",
-                             "frmBattle.lblHeroInfo.Top=1800",
-                             "frmBattle.lblHeroInfo.Left=3720",
-                             "frmBattle.lblHeroInfo.Caption=\"-20\"",
-                             "frmBattle.shpInfo.Visible=True",
-                             "frmBattle.lblInfo.Visible=True",
-                             "frmBattle.lblInfo.Caption=\"Enemy 1 used Suicide on Hero.\"",
-                             "frmBattle.tmrEnemyAttack.Enabled=True",
-                         }));
   EXPECT_EQ(Form().lblHP.Caption(), "100");  // counters are redrawn when the animation ends
 }
 

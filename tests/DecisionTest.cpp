@@ -189,12 +189,28 @@ TEST_F(Decisions, RandomEnemyIndicesFollowTheirBoundaries) {
   EXPECT_EQ(PickWith(5, std::nextafter(1.0f, 0.0f)), 5);
 }
 
+// The real generator, counting its draws.
+class CountedRandom final : public rt::RandomSource {
+ public:
+  void Reseed() override { random_.Reseed(); }
+  float Next() override {
+    ++draws;
+    return random_.Next();
+  }
+  long draws = 0;
+
+ private:
+  rt::ClockSeededRandom random_{[] { return std::uint64_t{20261208}; }};  // a clock that never moves
+};
+
 // Shares of many draws with the real generator on a clock that never moves, so the run
 // repeats exactly.
 class Shares : public Decisions {
  protected:
   Shares() {
-    Install(std::make_unique<rt::ClockSeededRandom>([] { return std::uint64_t{20261208}; }));
+    auto random = std::make_unique<CountedRandom>();
+    counted_ = random.get();
+    Install(std::move(random));
     Runtime().SetTraceSink({});
     FillDefaults(5);
     frmBattle();
@@ -208,6 +224,8 @@ class Shares : public Decisions {
     }
     return shares;
   }
+
+  CountedRandom* counted_;
 };
 
 constexpr int kDraws = 200000;
@@ -246,12 +264,19 @@ TEST_F(Shares, FallenEnemiesAreDrawnAgain) {
   }
 }
 
-TEST_F(Shares, TheOnlyLivingEnemyAmongFiveIsFoundQuickly) {
+// The lone living Enemy has one chance in eight per draw. Each re-seed on a clock that has not
+// moved still gives a fresh draw, so it takes eight draws on average; a generator that
+// repeated itself would take one draw or never end.
+TEST_F(Shares, TheOnlyLivingEnemyAmongFiveIsFoundInEightDrawsOnAverage) {
   for (int i = 1; i <= 4; ++i) State.Enemies(i).Alive = rt::kFalse;
-  for (int i = 0; i < 1000; ++i) {
+  constexpr int kPicks = kDraws / 8;
+  for (int i = 0; i < kPicks; ++i) {
     MoveChooser::PickRandomEnemy();
     ASSERT_EQ(State.PickedEnemy, 5);
   }
+  const double mean = static_cast<double>(counted_->draws) / kPicks;
+  std::printf("draws per pick of the only living Enemy: %.3f\n", mean);
+  EXPECT_NEAR(mean, 8.0, 0.3);  // six standard deviations at this count
 }
 
 }  // namespace

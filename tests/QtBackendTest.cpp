@@ -3,12 +3,16 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
 #include <QTimer>
 
+#include "AppFont.h"
 #include "AppIcon.h"
 #include "Battle.h"
 #include "FrmBattle.h"
@@ -18,6 +22,7 @@
 #include "ImageView.h"
 #include "LabelView.h"
 #include "QtHost.h"
+#include "Units.h"
 
 namespace duelmark::testing {
 namespace {
@@ -118,12 +123,26 @@ TEST_F(QtBackend, EveryPictureControlFindsItsPicture) {
 TEST_F(QtBackend, EveryWindowShowsTheApplicationIconAtEverySize) {
   frmBattleSettings().Show();
   frmEnd().Show();
+  // The icon comes once a window has been painted.
+  for (int round = 0; round < 10 && QApplication::windowIcon().isNull(); ++round) QCoreApplication::processEvents();
   for (const rt::Window* window : {static_cast<rt::Window*>(&frmBattleSettings()),
                                    static_cast<rt::Window*>(&frmBattle()), static_cast<rt::Window*>(&frmEnd())}) {
     EXPECT_EQ(host_.ViewOf(*window)->windowIcon().availableSizes(),
               (QList<QSize>{{128, 128}, {16, 16}, {24, 24}, {256, 256}, {32, 32}, {48, 48}, {64, 64}}))
         << window->Name();
   }
+  const QIcon icon = QApplication::windowIcon();
+  for (const QSize& size : icon.availableSizes()) EXPECT_EQ(icon.pixmap(size).size(), size);
+}
+
+TEST(ApplicationFont, IsTheWindowsFontWhileQtsMessageBoxesAndMenusKeepTheSystemFont) {
+  EXPECT_EQ(QApplication::font(), rt::qt::DefaultFont());
+  QMessageBox box;
+  QMenu menu;
+  box.ensurePolished();  // as showing it does
+  menu.ensurePolished();
+  EXPECT_EQ(box.font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+  EXPECT_EQ(menu.font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
 }
 
 QString AccessibleName(QWidget& widget) {
@@ -320,8 +339,12 @@ TEST(LabelWrap, ALineBreaksAtTheBlankBeforeTheWordThatOverflows) {
 }  // namespace duelmark::testing
 
 int main(int argc, char** argv) {
+  // Always the offscreen platform, also when ctest lists the tests: no display is needed, and
+  // the pixel checks hold whatever platform the shell names.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   ::testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
+  rt::qt::InstallApplicationFont();
   rt::qt::InstallApplicationIcon();
   return RUN_ALL_TESTS();
 }

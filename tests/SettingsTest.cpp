@@ -283,17 +283,20 @@ TEST_F(Settings, TheFirstRefusedTextIsNamedAndNothingStarts) {
   EXPECT_EQ(State.Enemies(3).Suicide, -32768);
 }
 
+// Even with the help panel in motion: no timer is left to fire.
 TEST_F(Settings, ExitAndTheTitleBarEndTheProgramAtOnce) {
-  Press(Form().cmdHelp);
-  AdvanceMs(200);
-  Press(Form().cmdEXIT);
-  EXPECT_TRUE(Runtime().Ended());
-  EXPECT_EQ(Runtime().NextTimerDue(), std::nullopt);
-}
-
-TEST_F(Settings, ClosingTheWindowByItsTitleBarEndsTheProgram) {
-  Runtime().UserClose(Form());
-  EXPECT_TRUE(Runtime().Ended());
+  for (const bool byTitleBar : {false, true}) {
+    Reopen();
+    Press(Form().cmdHelp);
+    AdvanceMs(200);
+    if (byTitleBar) {
+      Runtime().UserClose(Form());
+    } else {
+      Press(Form().cmdEXIT);
+    }
+    EXPECT_TRUE(Runtime().Ended()) << byTitleBar;
+    EXPECT_EQ(Runtime().NextTimerDue(), std::nullopt) << byTitleBar;
+  }
 }
 
 class HelpPanel : public Settings {

@@ -34,6 +34,18 @@ Design Picture(double left, double top, double width, double height, bool visibl
           .accessibleName = std::move(shows)};
 }
 
+// A label in one row of the Enemies' health table, a row per Enemy, hidden until a battle
+// has that many Enemies.
+std::function<Design(int)> EnemyRow(rt::Control& table, const Design& label) {
+  return [&table, label](int row) {
+    Design member = label;
+    member.container = &table;
+    member.top = 240.0 * row;
+    member.visible = false;
+    return member;
+  };
+}
+
 }  // namespace
 
 FrmBattle::FrmBattle()
@@ -49,49 +61,22 @@ FrmBattle::FrmBattle()
                       .backColor = kDarkBlue,
                       .font = Comic(8.25, true)})),
       lblEnemy(AddArray(ControlKind::Label, "lblEnemy", {1, 2, 3, 4, 5},
-                        [this](int i) {
-                          return Design{.container = &frmEnemies,
-                                        .left = 120,
-                                        .top = 240.0 * i,
-                                        .width = 735,
-                                        .height = 255,
-                                        .visible = false,
-                                        .font = Comic(8.25, false)};
-                        })),
+                        EnemyRow(frmEnemies, {.left = 120, .width = 735, .height = 255, .font = Comic(8.25, false)}))),
       lblEnemyHP(AddArray(ControlKind::Label, "lblEnemyHP", {1, 2, 3, 4, 5},
-                          [this](int i) {
-                            return Design{.container = &frmEnemies,
-                                          .left = 1080,
-                                          .top = 240.0 * i,
-                                          .width = 75,
-                                          .height = 240,
-                                          .visible = false,
-                                          .alignment = Alignment::Right,
-                                          .autoSize = true,
-                                          .font = Comic(8.25, true)};
-                          })),
-      lblSlash(AddArray(ControlKind::Label, "lblSlash", {1, 2, 3, 4, 5},
-                        [this](int i) {
-                          return Design{.container = &frmEnemies,
-                                        .left = 1200,
-                                        .top = 240.0 * i,
-                                        .width = 135,
-                                        .height = 255,
-                                        .visible = false,
-                                        .caption = "/",
-                                        .font = Comic(8.25, true)};
-                        })),
-      lblEnemyMax(AddArray(ControlKind::Label, "lblEnemyMax", {1, 2, 3, 4, 5},
-                           [this](int i) {
-                             return Design{.container = &frmEnemies,
-                                           .left = 1320,
-                                           .top = 240.0 * i,
-                                           .width = 75,
-                                           .height = 240,
-                                           .visible = false,
-                                           .autoSize = true,
-                                           .font = Comic(8.25, true)};
-                           })),
+                          EnemyRow(frmEnemies, {.left = 1080,
+                                                .width = 75,
+                                                .height = 240,
+                                                .alignment = Alignment::Right,
+                                                .autoSize = true,
+                                                .font = Comic(8.25, true)}))),
+      lblSlash(
+          AddArray(ControlKind::Label, "lblSlash", {1, 2, 3, 4, 5},
+                   EnemyRow(frmEnemies,
+                            {.left = 1200, .width = 135, .height = 255, .caption = "/", .font = Comic(8.25, true)}))),
+      lblEnemyMax(
+          AddArray(ControlKind::Label, "lblEnemyMax", {1, 2, 3, 4, 5},
+                   EnemyRow(frmEnemies,
+                            {.left = 1320, .width = 75, .height = 240, .autoSize = true, .font = Comic(8.25, true)}))),
       tmrEnemyAttack(Add(ControlKind::Timer, "tmrEnemyAttack", Timer(50))),
       tmrCure(Add(ControlKind::Timer, "tmrCure", Timer(50))),
       cmdStart(Add(ControlKind::CommandButton, "cmdStart",

@@ -80,27 +80,27 @@ FrmBattleSettings::FrmBattleSettings()
       cmdStart(Add(ControlKind::CommandButton, "cmdStart", Button("Start Battle", 360, 5760, 25))),
       cmdEXIT(Add(ControlKind::CommandButton, "cmdEXIT", Button("Exit", 4320, 5760, 24))),
       Frame2(Add(ControlKind::Frame, "Frame2", Frame("Enemy Stats", 2880, 720, 2775, 2775, 12))),
-      txtEMagDef(AddStatisticBox("txtEMagDef", Frame2, StatisticIndex(Side::Enemy, "Magic Def."))),
-      txtESuicide(AddStatisticBox("txtESuicide", Frame2, StatisticIndex(Side::Enemy, "Suicide Attack"))),
-      txtEDefence(AddStatisticBox("txtEDefence", Frame2, StatisticIndex(Side::Enemy, "Defence"))),
-      txtEAttack(AddStatisticBox("txtEAttack", Frame2, StatisticIndex(Side::Enemy, "Attack"))),
-      txtEHealth(AddStatisticBox("txtEHealth", Frame2, StatisticIndex(Side::Enemy, "Health"))),
-      Label14(AddStatisticLabel("Label14", StatisticIndex(Side::Enemy, "Suicide Attack"))),
-      Label13(AddStatisticLabel("Label13", StatisticIndex(Side::Enemy, "Attack"))),
-      Label12(AddStatisticLabel("Label12", StatisticIndex(Side::Enemy, "Defence"))),
-      Label10(AddStatisticLabel("Label10", StatisticIndex(Side::Enemy, "Magic Def."))),
-      Label9(AddStatisticLabel("Label9", StatisticIndex(Side::Enemy, "Health"))),
+      txtEMagDef(AddStatisticBox(Frame2, "txtEMagDef")),
+      txtESuicide(AddStatisticBox(Frame2, "txtESuicide")),
+      txtEDefence(AddStatisticBox(Frame2, "txtEDefence")),
+      txtEAttack(AddStatisticBox(Frame2, "txtEAttack")),
+      txtEHealth(AddStatisticBox(Frame2, "txtEHealth")),
+      Label14(AddStatisticLabel("Label14")),
+      Label13(AddStatisticLabel("Label13")),
+      Label12(AddStatisticLabel("Label12")),
+      Label10(AddStatisticLabel("Label10")),
+      Label9(AddStatisticLabel("Label9")),
       Frame1(Add(ControlKind::Frame, "Frame1", Frame("Hero Stats", 240, 720, 2415, 2775, 1))),
-      txtHealth(AddStatisticBox("txtHealth", Frame1, StatisticIndex(Side::Hero, "Health"))),
-      txtDefence(AddStatisticBox("txtDefence", Frame1, StatisticIndex(Side::Hero, "Defence"))),
-      txtAttack(AddStatisticBox("txtAttack", Frame1, StatisticIndex(Side::Hero, "Attack"))),
-      txtMagic(AddStatisticBox("txtMagic", Frame1, StatisticIndex(Side::Hero, "Magic"))),
-      txtMagicDef(AddStatisticBox("txtMagicDef", Frame1, StatisticIndex(Side::Hero, "Magic Def."))),
-      Label3(AddStatisticLabel("Label3", StatisticIndex(Side::Hero, "Health"))),
-      Label4(AddStatisticLabel("Label4", StatisticIndex(Side::Hero, "Magic Def."))),
-      Label5(AddStatisticLabel("Label5", StatisticIndex(Side::Hero, "Magic"))),
-      Label6(AddStatisticLabel("Label6", StatisticIndex(Side::Hero, "Defence"))),
-      Label7(AddStatisticLabel("Label7", StatisticIndex(Side::Hero, "Attack"))),
+      txtHealth(AddStatisticBox(Frame1, "txtHealth")),
+      txtDefence(AddStatisticBox(Frame1, "txtDefence")),
+      txtAttack(AddStatisticBox(Frame1, "txtAttack")),
+      txtMagic(AddStatisticBox(Frame1, "txtMagic")),
+      txtMagicDef(AddStatisticBox(Frame1, "txtMagicDef")),
+      Label3(AddStatisticLabel("Label3")),
+      Label4(AddStatisticLabel("Label4")),
+      Label5(AddStatisticLabel("Label5")),
+      Label6(AddStatisticLabel("Label6")),
+      Label7(AddStatisticLabel("Label7")),
       Frame3(Add(ControlKind::Frame, "Frame3", Frame("Battle Settings", 240, 3600, 5415, 1335, 23))),
       Label15(Add(ControlKind::Label, "Label15",
                   {.container = &Frame3,
@@ -161,7 +161,8 @@ void FrmBattleSettings::WriteDefaults() {
   lstNumEn.SetText("1");
 }
 
-rt::Control& FrmBattleSettings::AddStatisticBox(const char* name, rt::Control& frame, std::size_t statistic) {
+rt::Control& FrmBattleSettings::AddStatisticBox(rt::Control& frame, const char* name) {
+  const std::size_t statistic = StatisticOfControl(name);
   const Statistic& row = kStatistics[statistic];
   rt::Control& box = Add(ControlKind::TextBox, name,
                          {.container = &frame,
@@ -176,7 +177,8 @@ rt::Control& FrmBattleSettings::AddStatisticBox(const char* name, rt::Control& f
   return box;
 }
 
-rt::Control& FrmBattleSettings::AddStatisticLabel(const char* name, std::size_t statistic) {
+rt::Control& FrmBattleSettings::AddStatisticLabel(const char* name) {
+  const std::size_t statistic = StatisticOfControl(name);
   const Statistic& row = kStatistics[statistic];
   rt::Control& box = StatisticBox(statistic);
   // A reader takes a box's name from its label: the label says the box's full name.

@@ -78,8 +78,9 @@ class FrmBattleSettings final : public rt::Window {
 
  private:
   void WriteDefaults();
-  rt::Control& AddStatisticBox(const char* name, rt::Control& frame, std::size_t statistic);
-  rt::Control& AddStatisticLabel(const char* name, std::size_t statistic);
+  // A statistic's box and label, from the row of the statistics' table that names them.
+  rt::Control& AddStatisticBox(rt::Control& frame, const char* name);
+  rt::Control& AddStatisticLabel(const char* name);
 };
 
 // The settings window's single instance, created and loaded on first use.

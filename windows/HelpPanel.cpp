@@ -3,9 +3,22 @@
 // back down. A press never starts a second motion: it turns a running one round instead, and
 // a motion turned round before its first step is simply undone, so every motion ends on the
 // rail's stops.
+#include <algorithm>
+
 #include "FrmBattleSettings.h"
 
 namespace duelmark {
+
+namespace {
+
+constexpr double kTravel = FrmBattleSettings::HelpClosedTop - FrmBattleSettings::HelpRailTop;
+constexpr double kStep = FrmBattleSettings::HelpStep;
+// Even steps, the last landing on the stop. The stops below cannot be overshot, so a step
+// that broke this would still stop, only after a shorter last step.
+static_assert(kStep > 0 && kTravel > 0 && static_cast<int>(kTravel / kStep) * kStep == kTravel,
+              " panel's travel is a whole number of steps");
+
+}  // namespace
 
 void FrmBattleSettings::cmdHelp_Click() {
   if (tmrHelp.Enabled()) return;  // already opening
@@ -38,16 +51,16 @@ void FrmBattleSettings::cmdClose_Click() {
 }
 
 void FrmBattleSettings::tmrHelp_Timer() {
-  fraHelp.SetTop(fraHelp.Top() - HelpStep);
-  if (fraHelp.Top() == HelpRailTop) {
+  fraHelp.SetTop(std::max(fraHelp.Top() - HelpStep, HelpRailTop));
+  if (fraHelp.Top() <= HelpRailTop) {
     fraHelp.SetTop(HelpOpenTop);
     tmrHelp.SetEnabled(false);
   }
 }
 
 void FrmBattleSettings::tmrClose_Timer() {
-  fraHelp.SetTop(fraHelp.Top() + HelpStep);
-  if (fraHelp.Top() == HelpClosedTop) tmrClose.SetEnabled(false);
+  fraHelp.SetTop(std::min(fraHelp.Top() + HelpStep, HelpClosedTop));
+  if (fraHelp.Top() >= HelpClosedTop) tmrClose.SetEnabled(false);
 }
 
 }  // namespace duelmark

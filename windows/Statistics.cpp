@@ -1,6 +1,15 @@
 #include "Statistics.h"
 
+#include <stdexcept>
+
 namespace duelmark {
+
+std::size_t StatisticOfControl(std::string_view control) {
+  for (std::size_t i = 0; i < kStatistics.size(); ++i) {
+    if (kStatistics[i].box == control || kStatistics[i].label == control) return i;
+  }
+  throw std::logic_error("no statistic's row holds " + std::string(control));
+}
 
 std::string_view SideName(Side side) { return side == Side::Hero ? "Hero" : "Enemy"; }
 

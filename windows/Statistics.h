@@ -18,6 +18,8 @@ template <typename Record>
 using Int16Member = Int16 Record::*;
 
 struct Statistic {
+  std::string_view box;  // the settings window's controls of its row
+  std::string_view label;
   Side side;
   std::string_view name;  // "Suicide Attack": its caption is "Suicide Attack ="
   Int16 defaultValue;
@@ -33,25 +35,21 @@ struct Statistic {
 
 // In launch order: the order in which they are converted and refused.
 inline constexpr std::array<Statistic, 10> kStatistics{{
-    {Side::Hero, "Health", 100, &HeroRecord::Health, nullptr, 360, 435, 615, 6, 11},
-    {Side::Hero, "Attack", 15, &HeroRecord::Attack, nullptr, 720, 435, 615, 4, 7},
-    {Side::Hero, "Defence", 10, &HeroRecord::Defence, nullptr, 1080, 285, 855, 5, 8},
-    {Side::Hero, "Magic", 20, &HeroRecord::Magic, nullptr, 1440, 465, 615, 3, 9},
-    {Side::Hero, "Magic Def.", 10, &HeroRecord::MagicDef, nullptr, 1800, 120, 975, 2, 10},
-    {Side::Enemy, "Health", 20, nullptr, &EnemyRecord::Health, 360, 795, 615, 13, 18},
-    {Side::Enemy, "Attack", 15, nullptr, &EnemyRecord::Attack, 720, 795, 615, 14, 21},
-    {Side::Enemy, "Suicide Attack", 30, nullptr, &EnemyRecord::Suicide, 1080, 220, 1215, 16, 22},
-    {Side::Enemy, "Defence", 5, nullptr, &EnemyRecord::Defence, 1440, 645, 855, 15, 20},
-    {Side::Enemy, "Magic Def.", 10, nullptr, &EnemyRecord::MagicDef, 1800, 480, 975, 17, 19},
+    {"txtHealth", "Label3", Side::Hero, "Health", 100, &HeroRecord::Health, nullptr, 360, 435, 615, 6, 11},
+    {"txtAttack", "Label7", Side::Hero, "Attack", 15, &HeroRecord::Attack, nullptr, 720, 435, 615, 4, 7},
+    {"txtDefence", "Label6", Side::Hero, "Defence", 10, &HeroRecord::Defence, nullptr, 1080, 285, 855, 5, 8},
+    {"txtMagic", "Label5", Side::Hero, "Magic", 20, &HeroRecord::Magic, nullptr, 1440, 465, 615, 3, 9},
+    {"txtMagicDef", "Label4", Side::Hero, "Magic Def.", 10, &HeroRecord::MagicDef, nullptr, 1800, 120, 975, 2, 10},
+    {"txtEHealth", "Label9", Side::Enemy, "Health", 20, nullptr, &EnemyRecord::Health, 360, 795, 615, 13, 18},
+    {"txtEAttack", "Label13", Side::Enemy, "Attack", 15, nullptr, &EnemyRecord::Attack, 720, 795, 615, 14, 21},
+    {"txtESuicide", "Label14", Side::Enemy, "Suicide Attack", 30, nullptr, &EnemyRecord::Suicide, 1080, 220, 1215, 16,
+     22},
+    {"txtEDefence", "Label12", Side::Enemy, "Defence", 5, nullptr, &EnemyRecord::Defence, 1440, 645, 855, 15, 20},
+    {"txtEMagDef", "Label10", Side::Enemy, "Magic Def.", 10, nullptr, &EnemyRecord::MagicDef, 1800, 480, 975, 17, 19},
 }};
 
-// The statistic's index in the table, by its side and name; a name not in it does not compile.
-consteval std::size_t StatisticIndex(Side side, std::string_view name) {
-  for (std::size_t i = 0; i < kStatistics.size(); ++i) {
-    if (kStatistics[i].side == side && kStatistics[i].name == name) return i;
-  }
-  throw "no such statistic";
-}
+// The index in the table of the statistic whose row holds the named control.
+std::size_t StatisticOfControl(std::string_view control);
 
 std::string_view SideName(Side side);                 // "Hero", "Enemy"
 std::string Caption(const Statistic& statistic);      // "Suicide Attack ="

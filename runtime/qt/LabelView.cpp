@@ -41,6 +41,9 @@ QRect LabelView::Geometry() const {
 }
 
 QStringList LabelView::WrapAtBlanks(const QString& text, const QFontMetricsF& metrics, double width) {
+  // Widths are whole pixels on screen: a fraction of a pixel over still fits.
+  const double room = width + 0.5;
+  if (metrics.horizontalAdvance(text) <= room) return {text};  // most captions: measured once
   static const QRegularExpression tokens(QStringLiteral("( +|[^ ]+)"));
   QStringList lines;
   QString line;
@@ -52,8 +55,7 @@ QStringList LabelView::WrapAtBlanks(const QString& text, const QFontMetricsF& me
       continue;
     }
     const QString candidate = line + pendingBlanks + token;
-    // Widths are whole pixels on screen: a fraction of a pixel over still fits.
-    if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width + 0.5) {
+    if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > room) {
       lines << line;
       line = pendingBlanks.mid(1) + token;
     } else {
@@ -73,11 +75,13 @@ void LabelView::paintEvent(QPaintEvent*) {
   const QString caption = text();
   const QStringList lines = control_.Look().autoSize ? QStringList{caption} : WrapAtBlanks(caption, metrics, width());
   double y = metrics.ascent();
+  const Alignment alignment = control_.Look().alignment;
   for (const QString& line : lines) {
-    const double lineWidth = metrics.horizontalAdvance(line);
     double x = 0;
-    if (control_.Look().alignment == Alignment::Right) x = width() - lineWidth;
-    if (control_.Look().alignment == Alignment::Center) x = (width() - lineWidth) / 2;
+    if (alignment != Alignment::Left) {
+      const double room = width() - metrics.horizontalAdvance(line);
+      x = alignment == Alignment::Right ? room : room / 2;
+    }
     painter.drawText(QPointF(x, y), line);
     y += metrics.height();
   }

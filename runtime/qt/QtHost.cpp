@@ -30,6 +30,7 @@ QtHost::QtHost(Runtime& runtime, const QString& programName)
   runtime_.SetNumberFormat(
       {.decimal = AsciiOr(locale.decimalPoint(), '.'), .group = AsciiOr(locale.groupSeparator(), 0)});
   runtime_.SetMessageSink([this](const std::string& text) {
+    messageBox_.setParent(QApplication::activeWindow(), messageBox_.windowFlags());  // shown over it
     messageBox_.setText(QString::fromStdString(text));
     messageBox_.exec();
   });
@@ -39,6 +40,7 @@ QtHost::~QtHost() {
   QAccessible::removeFactory(AccessibleControl);
   runtime_.SetObserver(nullptr);
   runtime_.SetMessageSink({});
+  messageBox_.setParent(nullptr);  // the host owns it, not the window it was last shown over
   for (auto& [window, form] : forms_) delete form;
   for (FormView* form : retired_) delete form;
 }

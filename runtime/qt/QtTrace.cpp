@@ -5,10 +5,8 @@
 
 namespace rt::qt {
 
-Q_LOGGING_CATEGORY(lcTrace, "duelmark.trace", QtWarningMsg)
-
-void InstallTrace(Runtime& runtime) {
-  if (!lcTrace().isDebugEnabled()) return;
+void InstallTrace(Runtime& runtime, const char* category) {
+  if (!QLoggingCategory(category, QtWarningMsg).isDebugEnabled()) return;
   // Written as they are, without Qt's message decoration: one line per event or write.
   runtime.SetTraceSink([](std::string_view line) {
     std::fwrite(line.data(), 1, line.size(), stderr);

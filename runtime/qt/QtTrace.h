@@ -1,10 +1,10 @@
 #pragma once
-// The trace of events and property writes, switched on by the logging category
-// duelmark.trace (QT_LOGGING_RULES="duelmark.trace=true"); off by default.
+// The trace of events and property writes, switched on by a logging category of the program's
+// (QT_LOGGING_RULES="CATEGORY=true"); off by default.
 #include "Runtime.h"
 
 namespace rt::qt {
 
-void InstallTrace(Runtime& runtime);
+void InstallTrace(Runtime& runtime, const char* category);
 
 }  // namespace rt::qt
