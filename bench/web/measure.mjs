@@ -2,7 +2,7 @@
 // the page's weight, the time from navigation to the settings window drawn, and a whole
 // battle's phase deviation and CPU.   node bench/web/measure.mjs build/web [ENEMIES]
 import { spawnSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, readdirSync, statSync } from 'node:fs';
+import { mkdtempSync, readFileSync, readdirSync, rmSync, statSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import os from 'node:os';
 import path from 'node:path';
@@ -27,12 +27,16 @@ for (const [name, size] of page) console.log(`  ${name.padEnd(28)} ${kib(size)}`
 console.log(`  total ${kib(sum(page))} (${sum(page)} bytes); fonts and their licences ${kib(sum(fonts))}`);
 
 const server = await serve(site);
-const launch = () => puppeteer.launch({
-  executablePath: '/usr/bin/chromium',
-  userDataDir: mkdtempSync(path.join(os.tmpdir(), 'duelmark-measure-')),
-  args: ['--no-sandbox', '--headless=new', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-         '--disable-component-update', '--disable-sync'],
-});
+const profiles = [];  // a fresh one for each browser, removed at the end
+const launch = () => {
+  profiles.push(mkdtempSync(path.join(os.tmpdir(), 'duelmark-measure-')));
+  return puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    userDataDir: profiles.at(-1),
+    args: ['--no-sandbox', '--headless=new', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+           '--disable-component-update', '--disable-sync'],
+  });
+};
 const median = values => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 // Navigation to the settings window drawn: a fresh browser each time (nothing cached), and
@@ -104,6 +108,7 @@ for (const [name, run] of [['traced to the console', traced], ['untraced', await
 }
 await browser.close();
 server.close();
+for (const profile of profiles) rmSync(profile, { recursive: true, force: true });
 
 // User and system time of the browser and all its processes so far, from /proc.
 function browserCpuSeconds(root) {
