@@ -1,6 +1,6 @@
 # The two commands of the README, run and test. Each installs what is missing, then builds.
-# `make` alone builds the program.
-.PHONY: build run test package deps deps-test build-sanitize format check-format
+# `make` alone builds the program; `make web` builds the web edition into build/web/.
+.PHONY: build run test package web deps deps-test build-sanitize format check-format
 
 # The code to format: what git tracks, or in a tree without git (an unpacked tarball) every
 # C++ file outside build/ and the hidden folders.
@@ -27,6 +27,12 @@ run: build
 test: deps-test check-format build build-sanitize
 	@ctest --preset default
 	@ctest --preset sanitize
+
+# The web edition: a static folder with index.html, served by any web server.
+web:
+	@scripts/install-deps.sh web
+	@cmake --preset web >/dev/null
+	@cmake --build --preset web
 
 # A Debian package in build/package/package/, built in Release.
 package:

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Duelmark needs to build and run, if any is missing; with
-# the argument "test", also what its tests need, and with "package", what its .deb needs.
+# the argument "test", also what its tests need, with "package", what its .deb needs, and with
+# "web", what the web edition needs.
 set -euo pipefail
 
 packages=(
@@ -9,14 +10,18 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-liberation2
 )
+web=(emscripten woff2)  # the web edition
 for_tests=false
 case "${1:-}" in
   test)
     for_tests=true
     packages+=(clang-format locales desktop-file-utils appstream)
     packages+=(xvfb dbus at-spi2-core openbox xdotool orca speech-dispatcher espeak-ng)  # the screen-reader session
+    packages+=("${web[@]}" chromium)  # the web edition in a real browser
+    command -v npm >/dev/null || packages+=(npm)  # a node from elsewhere brings its own
     ;;
   package) packages+=(dpkg-dev file) ;;
+  web) packages+=("${web[@]}") ;;
 esac
 
 # Without apt nothing is installed here: say what the build needs and let it go on, so that

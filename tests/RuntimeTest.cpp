@@ -1,7 +1,13 @@
 #include <algorithm>
+#include <charconv>
 #include <clocale>
+#include <cmath>
+#include <cstring>
 #include <numeric>
+#include <optional>
+#include <random>
 
+#include "ExactDecimal.h"
 #include "Harness.h"
 #include "Random.h"
 #include "Window.h"
@@ -242,6 +248,36 @@ TEST_F(RuntimeTest, TraceWritesEventsAndWritesInTheirExactFormInEveryLocale) {
                         "3.054 frmProbe.tmrFast_Timer",
                     }));
   if (!german) GTEST_SKIP() << "de_DE.UTF-8 is not installed: the trace was checked in the C locale only";
+}
+
+// The trace's numbers are written without the C++ library, which cannot write a double in
+// WebAssembly; where the library can, both must write every double alike.
+TEST(ExactDecimal, WritesEveryDoubleAsTheStandardLibraryDoes) {
+#if defined(__cpp_lib_to_chars)
+  const auto standard = [](double value, std::optional<int> places) {
+    char buffer[1200];
+    const auto written = places ? std::to_chars(buffer, std::end(buffer), value, std::chars_format::fixed, *places)
+                                : std::to_chars(buffer, std::end(buffer), value, std::chars_format::fixed);
+    return std::string(buffer, written.ptr);
+  };
+  std::mt19937_64 dice(20261208);
+  std::vector<double> values{
+      0.0, -0.0, 0.0625, 0.0005, 2.5, 1e23, 5e-324, 2.2250738585072014e-308, 1.7976931348623157e308};
+  for (int i = 0; i < 4000; ++i) {
+    const std::uint64_t bits = dice();
+    double any = 0;
+    std::memcpy(&any, &bits, sizeof any);
+    if (std::isfinite(any)) values.push_back(any);
+    values.push_back(static_cast<double>(dice() % 10'000'000'000) / 1e6);                     // times
+    values.push_back(static_cast<double>(static_cast<int>(dice() % 200'000) - 100'000) / 8);  // twips
+  }
+  for (const double value : values) {
+    ASSERT_EQ(rt::ShortestDecimal(value), standard(value, std::nullopt)) << std::hexfloat << value;
+    ASSERT_EQ(rt::RoundedDecimal(value, 3), standard(value, 3)) << std::hexfloat << value;
+  }
+#else
+  GTEST_SKIP() << "this C++ library cannot write a double";
+#endif
 }
 
 TEST(Random, DrawsStayStrictlyBelowOneAndReseedingNeverRepeatsADraw) {

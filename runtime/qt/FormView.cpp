@@ -12,6 +12,7 @@
 #include "ListBoxView.h"
 #include "Runtime.h"
 #include "ShapeView.h"
+#include "Stacking.h"
 #include "TabOrder.h"
 #include "TextBoxView.h"
 #include "Units.h"
@@ -25,16 +26,6 @@ Qt::WindowFlags FlagsFor(const WindowDesign& look) {
   if (look.minButton) flags |= Qt::WindowMinimizeButtonHint;
   if (look.maxButton) flags |= Qt::WindowMaximizeButtonHint;
   return flags;
-}
-
-// The title bar and borders that a window's outer height counts: the visible part of the
-// settings window then ends where its parked help panel starts.
-constexpr double kDesignedFrameTwips = 525;
-
-// Labels, pictures and shapes are drawn on their container's own surface, below every
-// child window (frames, buttons, text boxes, lists), whatever the stored order says.
-bool IsLightweight(ControlKind kind) {
-  return kind == ControlKind::Label || kind == ControlKind::Image || kind == ControlKind::Shape;
 }
 
 }  // namespace
@@ -111,13 +102,7 @@ void FormView::CreateViews() {
 }
 
 void FormView::Stack() {
-  const auto& controls = window_.Controls();
-  for (const bool lightweight : {true, false}) {
-    for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-      ControlView* view = ViewOf(**it);
-      if (view && IsLightweight((*it)->Kind()) == lightweight) view->Widget().raise();
-    }
-  }
+  for (Control* control : BackToFront(window_)) ViewOf(*control)->Widget().raise();
 }
 
 void FormView::ChainTabOrder() {
@@ -140,9 +125,8 @@ void FormView::TieLabelsToTheirBoxes() {
 void FormView::ApplyOuterHeight() {
   const auto outer = window_.OuterHeight();
   if (!outer) return;
-  // The outer heights were laid out for a frame of a fixed size; this window manager's own
-  // title bar must not change how much of the window shows.
-  setFixedHeight(std::max(1, Pixels(*outer - kDesignedFrameTwips)));
+  // This window manager's own title bar must not change how much of the window shows.
+  setFixedHeight(ClientPixelsOfOuterHeight(*outer));
 }
 
 void FormView::CentreOnScreen() {

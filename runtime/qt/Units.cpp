@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 
+#include "Fonts.h"
+
 namespace rt::qt {
 namespace {
 
@@ -17,26 +19,23 @@ QString FirstInstalled(const QStringList& families) {
   return families.front();
 }
 
-}  // namespace
-
-QFont DefaultFont() {
+QFont FromTypeface(const Typeface& face) {
+  QStringList families;
+  for (const std::string& family : face.families) families << QString::fromStdString(family);
   QFont font;
-  font.setFamily(
-      FirstInstalled({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Nimbus Sans")}));
-  font.setPointSizeF(8);
+  font.setFamily(FirstInstalled(families));
+  font.setPointSizeF(face.points);
+  font.setWeight(face.bold ? QFont::Bold : QFont::Normal);
   return font;
 }
 
+}  // namespace
+
+QFont DefaultFont() { return FromTypeface(ResolveFont({})); }
+
 QFont ToQFont(const FontSpec& wanted, const QFont& defaultFont) {
-  QFont font = defaultFont;
-  if (wanted.family.empty()) return font;
-  QStringList families{QString::fromStdString(wanted.family)};
-  if (wanted.family == "Comic Sans MS") families << QStringLiteral("Comic Neue");
-  families << defaultFont.family();
-  font.setFamily(FirstInstalled(families));
-  font.setPointSizeF(wanted.points);
-  font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
-  return font;
+  if (wanted.family.empty()) return defaultFont;
+  return FromTypeface(ResolveFont(wanted));
 }
 
 }  // namespace rt::qt

@@ -5,12 +5,11 @@
 #include <QRect>
 
 #include "Control.h"
+#include "Pixels.h"
 
 namespace rt::qt {
 
-inline constexpr double kTwipsPerPixel = 15.0;
-
-inline int Pixels(double twips) { return qRound(twips / kTwipsPerPixel); }
+using rt::Pixels;
 
 inline QRect PixelRect(double left, double top, double width, double height) {
   return {Pixels(left), Pixels(top), Pixels(width), Pixels(height)};
@@ -18,10 +17,10 @@ inline QRect PixelRect(double left, double top, double width, double height) {
 
 inline QColor ToQColor(Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
 
-// The font of every control that names none: small and narrow, as the window layouts expect.
+// The font of every control that names none.
 QFont DefaultFont();
 
-// Comic Sans MS where it is installed, else Comic Neue, else the default font.
+// The control's own font where it is installed, else its look-alike, else the default font.
 QFont ToQFont(const FontSpec& wanted, const QFont& defaultFont);
 
 }  // namespace rt::qt

@@ -1,0 +1,212 @@
+// The page's side of the web backend: elements made, changed and removed by number at the
+// C++ side's request, and the user's input handed back to it. It knows no window of the
+// program; the page (index.html) provides the desktop with the words of the windows' close
+// boxes, the message dialog, the live region and the notice shown when the program has ended.
+mergeInto(LibraryManager.library, {
+  // The elements by number, the focus asked for while the message box was open, the next tick.
+  $page: null,
+  $page__postset: 'page = {elements: new Map(), pendingFocus: null, tickTimer: null};',
+
+  // Hands a text to an exported C++ function as a UTF-8 string it may read during the call.
+  $withText: function(text, call) {
+    const length = lengthBytesUTF8(text) + 1;
+    const pointer = _malloc(length);
+    stringToUTF8(text, pointer, length);
+    try {
+      call(pointer);
+    } finally {
+      _free(pointer);
+    }
+  },
+
+  $focusNow: function(element, selectAll) {
+    element.focus();
+    if (selectAll && element.select) element.select();
+  },
+
+  web_create__deps: ['$page'],
+  web_create: function(id, parentId, tag) {
+    const element = document.createElement(UTF8ToString(tag));
+    const parent = parentId ? page.elements.get(parentId) : document.getElementById('desktop');
+    parent.appendChild(element);
+    page.elements.set(id, element);
+  },
+
+  web_remove__deps: ['$page'],
+  web_remove: function(id) {
+    const element = page.elements.get(id);
+    if (!element) return;
+    element.remove();
+    page.elements.forEach((other, key) => {
+      if (!other.isConnected) page.elements.delete(key);
+    });
+  },
+
+  web_set_attribute__deps: ['$page'],
+  web_set_attribute: function(id, name, value) {
+    page.elements.get(id).setAttribute(UTF8ToString(name), UTF8ToString(value));
+  },
+
+  web_remove_attribute__deps: ['$page'],
+  web_remove_attribute: function(id, name) { page.elements.get(id).removeAttribute(UTF8ToString(name)); },
+
+  web_set_style__deps: ['$page'],
+  web_set_style: function(id, property, value) {
+    page.elements.get(id).style.setProperty(UTF8ToString(property), UTF8ToString(value));
+  },
+
+  web_set_text__deps: ['$page'],
+  web_set_text: function(id, text) { page.elements.get(id).textContent = UTF8ToString(text); },
+
+  web_set_value__deps: ['$page'],
+  web_set_value: function(id, value) {
+    const element = page.elements.get(id);
+    const text = UTF8ToString(value);
+    if (element.value !== text) element.value = text;
+  },
+
+  web_add_option__deps: ['$page'],
+  web_add_option: function(id, text) { page.elements.get(id).add(new Option(UTF8ToString(text))); },
+
+  web_set_selected__deps: ['$page'],
+  web_set_selected: function(id, index) {
+    const list = page.elements.get(id);
+    if (list.selectedIndex !== index) list.selectedIndex = index;
+  },
+
+  web_set_disabled__deps: ['$page'],
+  web_set_disabled: function(id, disabled) { page.elements.get(id).disabled = !!disabled; },
+
+  // Clicks, typing, choices and closing keys are handed to the C++ side by element number.
+  web_listen__deps: ['$page', '$withText'],
+  web_listen: function(id) {
+    const element = page.elements.get(id);
+    switch (element.tagName) {
+      case 'BUTTON':
+        element.addEventListener('click', () => Module['_web_clicked'](id));
+        break;
+      case 'INPUT':
+        element.addEventListener('input', () => withText(element.value, p => Module['_web_edited'](id, p)));
+        break;
+      case 'SELECT':
+        // A list keeps its one choice: a Ctrl+click that clears it chooses it again.
+        element.addEventListener('change', () => {
+          if (element.selectedIndex < 0) return Module['_web_choice_cleared'](id);
+          withText(element.value, p => Module['_web_edited'](id, p));
+        });
+        break;
+    }
+  },
+
+  // Escape on a panel that closes like a dialog.
+  web_listen_escape__deps: ['$page'],
+  web_listen_escape: function(id, closeBoxId) {
+    page.elements.get(id).addEventListener('keydown', event => {
+      if (event.key === 'Escape' && !event.defaultPrevented) {
+        event.preventDefault();
+        Module['_web_clicked'](closeBoxId);
+      }
+    });
+  },
+
+  web_name_close_box__deps: ['$page'],
+  web_name_close_box: function(id) {
+    page.elements.get(id).setAttribute('aria-label', document.getElementById('desktop').dataset.closeBoxLabel);
+  },
+
+  // A panel's title bar moves the panel, as a desktop's does.
+  web_make_draggable__deps: ['$page'],
+  web_make_draggable: function(handleId, panelId) {
+    const handle = page.elements.get(handleId);
+    const panel = page.elements.get(panelId);
+    handle.addEventListener('pointerdown', event => {
+      if (event.button !== 0 || event.target.closest('button')) return;
+      const startX = event.clientX - panel.offsetLeft, startY = event.clientY - panel.offsetTop;
+      handle.setPointerCapture(event.pointerId);
+      const move = e => {
+        panel.style.left = Math.max(0, e.clientX - startX) + 'px';
+        panel.style.top = Math.max(0, e.clientY - startY) + 'px';
+      };
+      handle.addEventListener('pointermove', move);
+      handle.addEventListener('pointerup', () => handle.removeEventListener('pointermove', move), {once: true});
+    });
+  },
+
+  // A new panel stands in the middle of what the page shows, as a desktop centres a new window.
+  web_place_centred__deps: ['$page'],
+  web_place_centred: function(id) {
+    const panel = page.elements.get(id);
+    const view = document.documentElement;
+    panel.style.left = Math.max(0, Math.round((view.clientWidth - panel.offsetWidth) / 2 + window.scrollX)) + 'px';
+    panel.style.top = Math.max(0, Math.round((view.clientHeight - panel.offsetHeight) / 2 + window.scrollY)) + 'px';
+  },
+
+  web_focus__deps: ['$page', '$focusNow'],
+  web_focus: function(id, selectAll) {
+    const element = page.elements.get(id);
+    if (!element) return;
+    if (document.getElementById('message').open) {
+      page.pendingFocus = {element, selectAll};
+      return;
+    }
+    focusNow(element, selectAll);
+  },
+
+  // The message box: modal, read out as an alert; focus goes where the program asked for it
+  // once the user has read it.
+  web_show_message__deps: ['$page', '$focusNow'],
+  web_show_message: function(text) {
+    const dialog = document.getElementById('message');
+    dialog.querySelector('[data-message-text]').textContent = UTF8ToString(text);
+    page.pendingFocus = {element: document.activeElement, selectAll: false};
+    if (!dialog.dataset.listening) {
+      dialog.dataset.listening = 'yes';
+      dialog.addEventListener('close', () => {
+        const wanted = page.pendingFocus;
+        page.pendingFocus = null;
+        if (wanted && wanted.element && wanted.element.isConnected) focusNow(wanted.element, wanted.selectAll);
+      });
+    }
+    dialog.showModal();
+  },
+
+    web_announce: function(text) {
+    const region = document.getElementById('announcer');
+    const words = UTF8ToString(text);
+    // The same words twice in a row are still news: clear first, so the region changes.
+    region.textContent = '';
+    setTimeout(() => { region.textContent = words; }, 0);
+  },
+
+  web_schedule_tick__deps: ['$page'],
+  web_schedule_tick: function(milliseconds) {
+    clearTimeout(page.tickTimer);
+    page.tickTimer = milliseconds < 0 ? null : setTimeout(() => Module['_web_tick'](), milliseconds);
+  },
+
+  web_ended__deps: ['$page'],
+  web_ended: function() {
+    clearTimeout(page.tickTimer);
+    const notice = document.getElementById('ended');
+    notice.hidden = false;
+    const again = notice.querySelector('button');
+    if (again) {
+      again.addEventListener('click', () => location.reload(), {once: true});
+      again.focus();
+    }
+  },
+
+  web_trace: function(line) { console.log(UTF8ToString(line)); },
+
+    web_page_asks_for: function(name) { return new URLSearchParams(location.search).has(UTF8ToString(name)) ? 1 : 0; },
+
+  // The decimal and group separators of the browser's language, when they are plain ASCII.
+  web_number_separators: function() {
+    const parts = new Intl.NumberFormat(navigator.language).formatToParts(12345.5);
+    const ascii = type => {
+      const part = parts.find(p => p.type === type);
+      return part && part.value.length === 1 && part.value.charCodeAt(0) < 128 ? part.value.charCodeAt(0) : 0;
+    };
+    return ascii('decimal') | (ascii('group') << 8);
+  },
+});

@@ -1,0 +1,27 @@
+// A static web server for the page's folder, as any web host serves it.
+import http from 'node:http';
+import { readFile } from 'node:fs/promises';
+import path from 'node:path';
+
+const types = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.wasm': 'application/wasm', '.css': 'text/css',
+  '.png': 'image/png', '.woff2': 'font/woff2', '.copyright': 'text/plain; charset=utf-8',
+};
+
+export function serve(root) {
+  const server = http.createServer(async (request, response) => {
+    const wanted = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    const file = path.join(root, path.normalize(wanted.endsWith('/') ? `${wanted}index.html` : wanted));
+    try {
+      const body = await readFile(file);
+      response.writeHead(200, { 'content-type': types[path.extname(file)] ?? 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  return new Promise(resolve => server.listen(0, '127.0.0.1', () => {
+    resolve({ url: `http://127.0.0.1:${server.address().port}`, close: () => server.close() });
+  }));
+}
