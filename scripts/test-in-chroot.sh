@@ -98,7 +98,7 @@ trap 'exit 130' INT TERM
 
 in_chroot() {  # COMMAND: runs a shell command in the clone, with a clean environment
   chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin:/usr/games \
-    LANG=C.UTF-8 TERM=dumb DEBIAN_FRONTEND=noninteractive \
+    LANG=C.UTF-8 TERM=dumb DEBIAN_FRONTEND=noninteractive NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt \
     CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}" \
     bash -euo pipefail -c "cd /root/duelmark && $1"
 }
@@ -115,6 +115,10 @@ make_system() {
   printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
   chmod +x "$root/usr/sbin/policy-rc.d"
   cp -L /etc/resolv.conf /etc/hosts "$root/etc/"
+  # Certificate authorities that this machine adds for its network: the chroot trusts them too
+  # (update-ca-certificates takes them in when ca-certificates is installed).
+  mkdir -p "$root/usr/local/share/ca-certificates"
+  cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/" 2>/dev/null || true
   mount -t proc proc "$root/proc"
   mount -t sysfs sysfs "$root/sys"
   mount --bind /dev "$root/dev"
@@ -127,7 +131,8 @@ make_system() {
 }
 
 install_packages() {
-  in_chroot 'apt-get update -qq && apt-get install -y -qq --no-install-recommends git make lintian >/dev/null'
+  in_chroot 'apt-get update -qq && apt-get install -y -qq --no-install-recommends ca-certificates git make lintian >/dev/null'
+  in_chroot 'update-ca-certificates >/dev/null'
   in_chroot 'scripts/install-deps.sh test >/dev/null && scripts/install-deps.sh package >/dev/null'
 }
 
