@@ -11,11 +11,6 @@ namespace {
 
 using rt::ToText;
 
-// A pointer to one of a record's statistics. Spelled through an alias, which every
-// clang-format version lays out alike.
-template <typename Record>
-using Int16Member = Int16 Record::*;
-
 // What tells the Hero's attack and magic apart.
 struct HeroHit {
   Int16 heroStatistic;

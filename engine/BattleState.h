@@ -10,6 +10,11 @@ namespace duelmark {
 
 using rt::Int16;
 
+// A pointer to one of a record's statistics. Spelled through an alias, which every
+// clang-format version lays out alike.
+template <typename Record>
+using Int16Member = Int16 Record::*;
+
 struct HeroRecord {
   Int16 Health = 0;
   Int16 MaxHealth = 0;

@@ -12,11 +12,6 @@ namespace duelmark {
 
 enum class Side { Hero, Enemy };
 
-// A pointer to one of a record's statistics. Spelled through an alias, which every
-// clang-format version lays out alike.
-template <typename Record>
-using Int16Member = Int16 Record::*;
-
 struct Statistic {
   std::string_view box;  // the settings window's controls of its row
   std::string_view label;
