@@ -170,7 +170,7 @@ mergeInto(LibraryManager.library, {
     dialog.showModal();
   },
 
-    web_announce: function(text) {
+  web_announce: function(text) {
     const region = document.getElementById('announcer');
     const words = UTF8ToString(text);
     // The same words twice in a row are still news: clear first, so the region changes.
@@ -198,7 +198,7 @@ mergeInto(LibraryManager.library, {
 
   web_trace: function(line) { console.log(UTF8ToString(line)); },
 
-    web_page_asks_for: function(name) { return new URLSearchParams(location.search).has(UTF8ToString(name)) ? 1 : 0; },
+  web_page_asks_for: function(name) { return new URLSearchParams(location.search).has(UTF8ToString(name)) ? 1 : 0; },
 
   // The decimal and group separators of the browser's language, when they are plain ASCII.
   web_number_separators: function() {

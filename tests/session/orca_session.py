@@ -146,14 +146,23 @@ hear(r"^Kelmar: Tarrin's Adventure frame")
 hear(r"^Press this button to start the simulator\. " + BUTTON)
 cpu_at_start = cpu_seconds()
 keys("Return")
-move = re.compile(r"notification (The Hero attacked Enemy [12]\.|The Hero used Magic on Enemy [12]\.) 10 damage\. "
+move = re.compile(r"(The Hero attacked Enemy [12]\.|The Hero used Magic on Enemy [12]\.) 10 damage\. "
                   r"Enemy [12] is defeated\.$|"
-                  r"notification (Enemy [12] attacked Hero\.) 5 damage\. Hero 95 of 100\.$|"
-                  r"notification (Enemy [12] used Suicide on Hero\.) 20 damage\. Hero 80 of 100\.$")
+                  r"(Enemy [12] attacked Hero\.) 5 damage\. Hero 95 of 100\.$|"
+                  r"(Enemy [12] used Suicide on Hero\.) 20 damage\. Hero 80 of 100\.$")
+
+
+def hear_announcement():
+    """The words of the next announcement: Orca 43 says the role and the words at once, later
+    versions say the role first and the words as an utterance of their own."""
+    said = hear(r"^notification\b", BATTLE_TIMEOUT)
+    return said[len("notification"):].strip() or hear(r".")
+
+
 moves = []
 while True:
-    said = hear(r"^notification ", BATTLE_TIMEOUT)
-    if said == "notification The Battle is Over. End in 5 seconds.":
+    said = hear_announcement()
+    if said == "The Battle is Over. End in 5 seconds.":
         break
     if not move.match(said):
         fail("a move was announced as: " + said)
@@ -175,7 +184,8 @@ if app.returncode != 0:
 shown = re.findall(r'frmBattle\.lblInfo\.Caption="(.*)"', trace)
 if moves != [message for message in shown if not message.startswith("The Battle is Over.")]:
     fail("the announcements %r are not the messages shown: %r" % (moves, shown))
-if sum(line.startswith("notification ") for line in heard) != len(moves) + 1:
+announcements = sum(re.match(r"notification\b", line) is not None for line in heard)
+if announcements != len(moves) + 1 or sum(line.count(" damage.") for line in heard) != len(moves):
     fail("something was announced twice")
 print("The battle took %.2f s of the program's processor time, from Start to the report." % battle_cpu)
 print("Orca said:")

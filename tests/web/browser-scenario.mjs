@@ -25,11 +25,12 @@ const browser = await puppeteer.launch({
 const shoot = async (page, name) =>
   screenshots && (await page.$('.window:not([hidden])')).screenshot({ path: path.join(screenshots, `${name}.png`) });
 
+// The page's own errors, shown also when a later step fails for their sake.
+const problems = [];
 try {
   const page = await browser.newPage();
   await page.setViewport({ width: 720, height: 640 });
   const trace = [];
-  const problems = [];
   page.on('console', message => {
     if (/^\d+\.\d{3} /.test(message.text())) trace.push(message.text());
     else if (message.type() === 'error') problems.push(message.text());
@@ -125,6 +126,7 @@ try {
   assert.deepEqual(problems, []);
   console.log(`A battle of ${count(total)} moves watched in ${watched.toFixed(1)} s, ${trace.length} trace lines.`);
 } finally {
+  if (problems.length) console.error(`The page reported: ${problems.join(' | ')}`);
   await browser.close();
   server.close();
   rmSync(profile, { recursive: true, force: true });
