@@ -24,6 +24,12 @@ case "${1:-}" in
   web) packages+=("${web[@]}") ;;
 esac
 
+# A build with Clang (CXX=clang++) needs its sanitizer runtime, which Debian packages apart
+# from Clang itself.
+if [[ "$(basename "${CXX:-}")" == clang* ]] && clang_version=$("$CXX" -dumpversion 2>/dev/null); then
+  packages+=("libclang-rt-${clang_version%%.*}-dev")
+fi
+
 # Without apt nothing is installed here: say what the build needs and let it go on, so that
 # CMake names whatever is still missing.
 if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then
