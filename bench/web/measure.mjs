@@ -2,15 +2,13 @@
 // the page's weight, the time from navigation to the settings window drawn, and a whole
 // battle's phase deviation and CPU.   node bench/web/measure.mjs build/web [ENEMIES]
 import { spawnSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, readdirSync, rmSync, statSync } from 'node:fs';
-import { createRequire } from 'node:module';
-import os from 'node:os';
+import { readFileSync, readdirSync, statSync } from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const tests = path.join(here, '../../tests/web');
-const puppeteer = (await import(createRequire(path.join(tests, 'package.json')).resolve('puppeteer-core'))).default;
+const { closeChromium, launchChromium } = await import(path.join(tests, 'chromium.mjs'));
 const { serve } = await import(path.join(tests, 'static-server.mjs'));
 const [site, enemies = '2'] = process.argv.slice(2);
 
@@ -27,16 +25,6 @@ for (const [name, size] of page) console.log(`  ${name.padEnd(28)} ${kib(size)}`
 console.log(`  total ${kib(sum(page))} (${sum(page)} bytes); fonts and their licences ${kib(sum(fonts))}`);
 
 const server = await serve(site);
-const profiles = [];  // a fresh one for each browser, removed at the end
-const launch = () => {
-  profiles.push(mkdtempSync(path.join(os.tmpdir(), 'duelmark-measure-')));
-  return puppeteer.launch({
-    executablePath: '/usr/bin/chromium',
-    userDataDir: profiles.at(-1),
-    args: ['--no-sandbox', '--headless=new', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-           '--disable-component-update', '--disable-sync'],
-  });
-};
 const median = values => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 // Navigation to the settings window drawn: a fresh browser each time (nothing cached), and
@@ -48,11 +36,11 @@ const drawn = async tab => {
 };
 const cold = [];
 for (let i = 0; i < 5; ++i) {
-  const browser = await launch();
+  const browser = await launchChromium();
   cold.push(await drawn(await browser.newPage()));
-  await browser.close();
+  await closeChromium(browser);
 }
-const browser = await launch();
+const browser = await launchChromium();
 const tab = await browser.newPage();
 const warm = [];
 for (let i = 0; i < 10; ++i) warm.push(await drawn(tab));
@@ -106,9 +94,8 @@ for (const [name, run] of [['traced to the console', traced], ['untraced', await
               `(${(run.mainThread / run.seconds * 100).toFixed(1)} %), whole browser ${run.browserCpu.toFixed(2)} s ` +
               `(${(run.browserCpu / run.seconds * 100).toFixed(1)} % of one core) in ${run.seconds.toFixed(1)} s`);
 }
-await browser.close();
+await closeChromium(browser);
 server.close();
-for (const profile of profiles) rmSync(profile, { recursive: true, force: true });
 
 // User and system time of the browser and all its processes so far, from /proc.
 function browserCpuSeconds(root) {

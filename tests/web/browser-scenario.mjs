@@ -6,21 +6,13 @@
 // region must have said each move once.
 //   node browser-scenario.mjs SITE_DIR [SCREENSHOT_DIR]
 import assert from 'node:assert/strict';
-import { mkdtempSync, rmSync } from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
-import puppeteer from 'puppeteer-core';
+import { closeChromium, launchChromium } from './chromium.mjs';
 import { serve } from './static-server.mjs';
 
 const [site, screenshots] = process.argv.slice(2);
 const server = await serve(site);
-const profile = mkdtempSync(path.join(os.tmpdir(), 'duelmark-chromium-'));
-const browser = await puppeteer.launch({
-  executablePath: '/usr/bin/chromium',
-  userDataDir: profile,
-  args: ['--no-sandbox', '--headless=new', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-         '--disable-component-update', '--disable-sync'],
-});
+const browser = await launchChromium();
 // The window on show, title bar and all, for the README.
 const shoot = async (page, name) =>
   screenshots && (await page.$('.window:not([hidden])')).screenshot({ path: path.join(screenshots, `${name}.png`) });
@@ -127,7 +119,6 @@ try {
   console.log(`A battle of ${count(total)} moves watched in ${watched.toFixed(1)} s, ${trace.length} trace lines.`);
 } finally {
   if (problems.length) console.error(`The page reported: ${problems.join(' | ')}`);
-  await browser.close();
+  await closeChromium(browser);
   server.close();
-  rmSync(profile, { recursive: true, force: true });
 }

@@ -1,0 +1,33 @@
+// The system's Chromium, headless, as the web tests and measurements drive it: a fresh profile
+// for each browser, removed when it closes, and nothing fetched in the background.
+import { mkdtempSync, rmSync } from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const profiles = new WeakMap();
+
+export async function launchChromium() {
+  const profile = mkdtempSync(path.join(os.tmpdir(), 'duelmark-chromium-'));
+  try {
+    const browser = await puppeteer.launch({
+      executablePath: '/usr/bin/chromium',
+      userDataDir: profile,
+      args: ['--no-sandbox', '--headless=new', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+             '--disable-component-update', '--disable-sync'],
+    });
+    profiles.set(browser, profile);
+    return browser;
+  } catch (error) {
+    rmSync(profile, { recursive: true, force: true });
+    throw error;
+  }
+}
+
+export async function closeChromium(browser) {
+  try {
+    await browser.close();
+  } finally {
+    rmSync(profiles.get(browser), { recursive: true, force: true });
+  }
+}
