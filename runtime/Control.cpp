@@ -99,7 +99,9 @@ void Control::SetInterval(int milliseconds) {
   if (kind_ == ControlKind::Timer) owner_.Runtime().TimerSwitched(*this, true);
 }
 
-void Control::SetFocus(bool selectAll) { owner_.Runtime().FocusRequested(*this, selectAll); }
+void Control::SetFocus(bool selectAll) {
+  owner_.Runtime().FocusRequested(*this, selectAll ? FocusWay::ProgramSelectingAll : FocusWay::Program);
+}
 
 void Control::SetAccessibleName(std::string name) {
   if (name == accessibleName_) return;

@@ -20,6 +20,10 @@ enum class Alignment { Left, Right, Center };
 // What assistive technology takes a control for, where its kind alone does not say it: the
 // announcer speaks each move of the battle once, whatever its caption shows.
 enum class Role { ByKind, Announcer };
+// How a control comes by the keyboard focus: from the program, with or without its whole text
+// selected, or as its window's first focus, which arrives as Tab brings it (a text box then
+// selects its text once the focus has been announced).
+enum class FocusWay { Program, ProgramSelectingAll, FirstOfWindow };
 
 std::string_view PropertyName(Property property);
 

@@ -25,7 +25,16 @@ bool FractionRoundsUp(std::string_view fraction, bool wholeIsOdd) {
   return wholeIsOdd;  // an exact half goes to the even neighbour
 }
 
+// The one ASCII character of a separator, or the fallback.
+char AsciiOr(std::string_view separator, char fallback) {
+  return separator.size() == 1 && static_cast<unsigned char>(separator[0]) < 128 ? separator[0] : fallback;
+}
+
 }  // namespace
+
+NumberFormat NumberFormatOf(std::string_view decimal, std::string_view group) {
+  return {.decimal = AsciiOr(decimal, '.'), .group = AsciiOr(group, 0)};
+}
 
 NumberTextResult ParseNumber(std::string_view text, NumberFormat format) {
   text = TrimBlanks(text);

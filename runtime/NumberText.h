@@ -15,6 +15,11 @@ struct NumberFormat {
   char group = ',';
 };
 
+// The locale's separators as a toolkit gives them, in UTF-8. The user types a separator as one
+// character, which here must be ASCII: a decimal separator outside ASCII becomes ".", a group
+// separator outside ASCII none at all.
+NumberFormat NumberFormatOf(std::string_view decimal, std::string_view group);
+
 using NumberTextResult = std::variant<Int16, NumberTextError>;
 
 // Accepts optional blanks around, an optional sign, and digits with an optional fraction

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "TabOrder.h"
 #include "TraceFormat.h"
 
 namespace rt {
@@ -30,9 +31,21 @@ Window& Runtime::Load(std::unique_ptr<Window> window) {
 void Runtime::Show(Window& window) {
   if (ended_ || !window.loaded_) return;
   Trace(window.Name() + ".Show");
+  const bool firstShowing = !window.shownBefore_;
   window.visible_ = true;
+  window.shownBefore_ = true;
   everShown_ = true;
   if (observer_) observer_->WindowShown(window);
+  // Only the first showing places the focus; a window shown again keeps the user's.
+  if (firstShowing) PlaceFirstFocus(window);
+}
+
+void Runtime::PlaceFirstFocus(Window& window) {
+  // The first control of the tab order that can take the focus now, as a desktop activates a
+  // new window; with none, the window itself keeps it.
+  for (Control* control : TabOrder(window)) {
+    if (CanTakeFocus(*control)) return FocusRequested(*control, FocusWay::FirstOfWindow);
+  }
 }
 
 void Runtime::Unload(Window& window) {
@@ -73,10 +86,23 @@ void Runtime::UserClose(Window& window) {
   Deliver(window, {}, [&window] { window.UserClosed(); });
 }
 
+bool Runtime::UserPressedEscape(Window& window) {
+  if (ended_ || !window.loaded_ || window.Look().role != WindowRole::Dialog) return false;
+  UserClose(window);
+  return true;
+}
+
 std::optional<Micros> Runtime::NextTimerDue() const {
   const Control* earliest = EarliestDueTimer(std::numeric_limits<Micros>::max());
   if (!earliest) return std::nullopt;
   return earliest->due_;
+}
+
+std::optional<int> Runtime::MillisecondsToNextTick() const {
+  const auto due = NextTimerDue();
+  if (!due) return std::nullopt;
+  const Micros wait = std::max<Micros>(0, *due - clock_->Now());
+  return static_cast<int>((wait + 999) / 1000);
 }
 
 void Runtime::FireDueTimers() {
@@ -84,18 +110,21 @@ void Runtime::FireDueTimers() {
   while (Control* timer = EarliestDueTimer(now)) {
     const Micros due = timer->due_;
     const Micros interval = Milliseconds(timer->Interval());
-    // Each tick is due one interval after the previous one, so ticks do not drift; ticks
-    // missed by a stalled program are skipped rather than fired in a burst.
-    Micros next = due + interval;
-    if (next <= now) next = now + interval;
-    timer->due_ = next;
+    const bool longStall = lateTicks_ == LateTicks::CatchUpShortStalls && now - due > kLongestCaughtUpStall;
+    // Each tick is due one interval after the previous one, so ticks do not drift, and the
+    // ticks that a stall held up follow at once; after a long stall the timer starts afresh.
+    timer->due_ = longStall ? now + interval : due + interval;
     timer->dueOrder_ = nextDueOrder_++;
+    // A tick whose successor is due already is delivered as at the moment it was due, so that
+    // the trace, and whatever it starts, keep the schedule too.
+    if (timer->due_ <= now) heldTime_ = due;
+    tickTime_ = longStall ? now : due;
     const auto handler = timer->onTimer_;
-    tickTime_ = due;
     Deliver(timer->Owner(), timer->Name() + "_Timer", [&handler] {
       if (handler) handler();
     });
     tickTime_.reset();
+    heldTime_.reset();
   }
   if (observer_) observer_->TimersChanged();
 }
@@ -120,14 +149,27 @@ void Runtime::PropertyWritten(Control& control, Property property) {
   if (observer_) observer_->PropertyChanged(control, property);
 }
 
-void Runtime::ShowMessage(const std::string& text) {
-  if (!ended_ && messageSink_) messageSink_(text);
+void Runtime::ShowMessage(Window& over, const std::string& text, std::function<void()> then) {
+  if (ended_ || !over.loaded_) return;
+  message_ = OpenMessage{&over, std::move(then)};
+  if (observer_) {
+    observer_->MessageShown(over, text);
+  } else {
+    MessageClosed();
+  }
 }
 
-void Runtime::FocusRequested(Control& control, bool selectAll) {
+void Runtime::MessageClosed() {
+  if (!message_) return;
+  const OpenMessage closed = std::move(*message_);
+  message_.reset();
+  if (closed.then) Deliver(*closed.over, {}, closed.then);
+}
+
+void Runtime::FocusRequested(Control& control, FocusWay way) {
   if (ended_ || !control.Owner().loaded_) return;
   control.Owner().focused_ = &control;
-  if (observer_) observer_->FocusRequested(control, selectAll);
+  if (observer_) observer_->FocusRequested(control, way);
 }
 
 void Runtime::AccessibleNameWritten(Control& control) {
@@ -142,7 +184,7 @@ void Runtime::TimerSwitched(Control& timer, bool freshInterval) {
   if (timer.Enabled() && freshInterval) {
     // A timer started within a tick counts from the moment that tick was due, so that the
     // lateness of each tick does not add up over a chain of hand-overs.
-    timer.due_ = tickTime_.value_or(clock_->Now()) + Milliseconds(timer.Interval());
+    timer.due_ = tickTime_.value_or(Now()) + Milliseconds(timer.Interval());
     timer.dueOrder_ = nextDueOrder_++;
   }
   if (observer_) observer_->TimersChanged();
@@ -166,6 +208,7 @@ void Runtime::AfterEvent() {
 }
 
 void Runtime::Discard(Window& window) {
+  if (message_ && message_->over == &window) message_.reset();
   window.loaded_ = false;
   window.visible_ = false;
   if (observer_) observer_->WindowUnloaded(window);
@@ -177,7 +220,7 @@ void Runtime::Discard(Window& window) {
 }
 
 void Runtime::Trace(std::string_view what) {
-  if (Tracing()) traceSink_(TraceTime(clock_->Now()) + " " + std::string(what));
+  if (Tracing()) traceSink_(TraceTime(Now()) + " " + std::string(what));
 }
 
 Control* Runtime::EarliestDueTimer(Micros by) const {

@@ -18,7 +18,19 @@
 namespace rt {
 
 using TraceSink = std::function<void(std::string_view line)>;
-using MessageSink = std::function<void(const std::string& text)>;
+
+// What the runtime does with ticks that come late, after the program was held up: by a busy
+// machine, a browser throttling a background tab, a suspended computer.
+enum class LateTicks {
+  // Every tick is delivered, the missed ones at once, each at the moment it was due: the
+  // timers keep their schedule through a stall of any length.
+  CatchUp,
+  // As CatchUp through a stall of up to kLongestCaughtUpStall; after a longer one (a desktop
+  // waking from suspend) the timers go on from the moment the program wakes, so that it does
+  // not race through minutes of ticks unseen.
+  CatchUpShortStalls,
+};
+inline constexpr Micros kLongestCaughtUpStall = Milliseconds(10'000);
 
 class Runtime {
  public:
@@ -27,18 +39,23 @@ class Runtime {
   Runtime(const Runtime&) = delete;
   Runtime& operator=(const Runtime&) = delete;
 
-  Clock& GetClock() const { return *clock_; }
+  // The program's time: the clock's, except while a caught-up tick is delivered, when it is
+  // the moment that tick was due.
+  Micros Now() const { return heldTime_.value_or(clock_->Now()); }
   RandomSource& Random() const { return *random_; }
   void SetObserver(RuntimeObserver* observer) { observer_ = observer; }
   void SetTraceSink(TraceSink sink) { traceSink_ = std::move(sink); }  // an empty sink switches it off
-  void SetMessageSink(MessageSink sink) { messageSink_ = std::move(sink); }
+  void SetLateTicks(LateTicks rule) { lateTicks_ = rule; }
 
   // The separators of the user's locale, for numbers typed by the user.
   NumberFormat GetNumberFormat() const { return numberFormat_; }
   void SetNumberFormat(NumberFormat format) { numberFormat_ = format; }
 
-  // A message box; it returns once the user has read it.
-  void ShowMessage(const std::string& text);
+  // A message box over the window. The program goes on with `then` once the user has closed
+  // it, on every backend alike; not at all if the window or the program has gone by then.
+  // Without a view, nobody can read it: it counts as closed at once.
+  void ShowMessage(Window& over, const std::string& text, std::function<void()> then = {});
+  void MessageClosed();  // by the view, when the user has closed the box
 
   // The single instance of window T, created and loaded (not shown) on first use.
   template <class T>
@@ -59,15 +76,20 @@ class Runtime {
   void Click(Control& control);
   void UserEdit(Control& control, std::string text);  // typing in a text box, choosing in a list
   void UserClose(Window& window);
+  // Escape closes a dialog, as its close box does; answers whether the key was used.
+  bool UserPressedEscape(Window& window);
 
   // Timers: the next moment a tick is due, and the delivery of every tick due by now.
   std::optional<Micros> NextTimerDue() const;
+  // How long a backend's timer waits for the next tick, in whole milliseconds rounded up, so
+  // that it never wakes before the tick is due.
+  std::optional<int> MillisecondsToNextTick() const;
   void FireDueTimers();
 
   // Called by the controls.
   void PropertyWritten(Control& control, Property property);
   void TimerSwitched(Control& timer, bool freshInterval);
-  void FocusRequested(Control& control, bool selectAll);
+  void FocusRequested(Control& control, FocusWay way);
   void AccessibleNameWritten(Control& control);
   void Announce(Control& announcer, const std::string& text);
 
@@ -79,17 +101,24 @@ class Runtime {
   bool Tracing() const { return static_cast<bool>(traceSink_); }
   void Trace(std::string_view what);
   Control* EarliestDueTimer(Micros by) const;
+  void PlaceFirstFocus(Window& window);
 
   std::unique_ptr<Clock> clock_;
   std::unique_ptr<RandomSource> random_;
   RuntimeObserver* observer_ = nullptr;
   TraceSink traceSink_;
-  MessageSink messageSink_;
+  LateTicks lateTicks_ = LateTicks::CatchUpShortStalls;
+  struct OpenMessage {
+    Window* over;
+    std::function<void()> then;
+  };
+  std::optional<OpenMessage> message_;
   NumberFormat numberFormat_;
   std::vector<std::unique_ptr<Window>> windows_;
   std::vector<std::unique_ptr<Window>> unloaded_;  // destroyed once the current event has returned
   int eventDepth_ = 0;
   std::optional<Micros> tickTime_;  // when the tick being delivered was due
+  std::optional<Micros> heldTime_;  // the program's time while a caught-up tick is delivered
   bool everShown_ = false;
   bool ended_ = false;
   std::uint64_t nextDueOrder_ = 0;

@@ -1,5 +1,6 @@
 #pragma once
-// What a view of the runtime (the Qt backend) is told, so that it can draw the windows.
+// What a view of the runtime (a backend) is told, so that it can draw the windows. Every
+// notice does nothing by default: a listener overrides what it uses.
 #include <string>
 
 namespace rt {
@@ -7,21 +8,26 @@ namespace rt {
 class Control;
 class Window;
 enum class Property;
+enum class FocusWay;
 
 class RuntimeObserver {
  public:
   virtual ~RuntimeObserver() = default;
-  virtual void WindowShown(Window& window) = 0;
-  virtual void WindowHeightChanged(Window& window) = 0;
+  virtual void WindowShown(Window&) {}
+  virtual void WindowHeightChanged(Window&) {}
   // The window's object stays valid until the event that unloaded it has returned.
-  virtual void WindowUnloaded(Window& window) = 0;
-  virtual void PropertyChanged(Control& control, Property property) = 0;
-  virtual void TimersChanged() = 0;
-  virtual void FocusRequested(Control& control, bool selectAll) = 0;
+  virtual void WindowUnloaded(Window&) {}
+  virtual void PropertyChanged(Control&, Property) {}
+  // The next tick is due at another moment (Runtime::MillisecondsToNextTick), or none is.
+  virtual void TimersChanged() {}
+  virtual void FocusRequested(Control&, FocusWay) {}
+  // A message box over the window; the view calls Runtime::MessageClosed when the user has
+  // closed it.
+  virtual void MessageShown(Window&, const std::string&) {}
   // For assistive technology: a control's new name, and a text to speak once.
-  virtual void AccessibleNameChanged(Control& control) = 0;
-  virtual void Announced(Control& announcer, const std::string& text) = 0;
-  virtual void Ended() = 0;
+  virtual void AccessibleNameChanged(Control&) {}
+  virtual void Announced(Control&, const std::string&) {}
+  virtual void Ended() {}
 };
 
 }  // namespace rt

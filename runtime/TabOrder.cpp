@@ -8,6 +8,14 @@ bool TakesFocus(ControlKind kind) {
   return kind == ControlKind::TextBox || kind == ControlKind::ListBox || kind == ControlKind::CommandButton;
 }
 
+bool CanTakeFocus(const Control& control) {
+  if (!TakesFocus(control.Kind()) || !control.Enabled()) return false;
+  for (const Control* shown = &control; shown; shown = shown->Container()) {
+    if (!shown->Visible()) return false;
+  }
+  return true;
+}
+
 std::vector<Control*> TabOrder(const Window& window) {
   std::vector<Control*> order;
   for (const auto& control : window.Controls()) {

@@ -8,6 +8,10 @@ namespace rt {
 
 bool TakesFocus(ControlKind kind);
 
+// Whether the control can take the focus now: it and every frame that holds it are visible,
+// and it is enabled.
+bool CanTakeFocus(const Control& control);
+
 // The controls that can take the keyboard focus, by tab index.
 std::vector<Control*> TabOrder(const Window& window);
 

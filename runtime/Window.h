@@ -76,6 +76,7 @@ class Window {
   std::vector<Control*> timers_;  // the timers among the controls, scanned at every tick
   bool loaded_ = true;
   bool visible_ = false;
+  bool shownBefore_ = false;
   std::optional<double> outerHeight_;
   const Control* focused_ = nullptr;
 };

@@ -16,14 +16,6 @@ class Announcements : public Harness, public rt::RuntimeObserver {
   ~Announcements() override { Runtime().SetObserver(nullptr); }
 
   void Announced(rt::Control&, const std::string& text) override { heard.push_back(text); }
-  void WindowShown(rt::Window&) override {}
-  void WindowHeightChanged(rt::Window&) override {}
-  void WindowUnloaded(rt::Window&) override {}
-  void PropertyChanged(rt::Control&, rt::Property) override {}
-  void TimersChanged() override {}
-  void FocusRequested(rt::Control&, bool) override {}
-  void AccessibleNameChanged(rt::Control&) override {}
-  void Ended() override {}
 
   std::vector<std::string> heard;
 };

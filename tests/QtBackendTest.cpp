@@ -301,7 +301,13 @@ TEST_F(QtSettings, WhatTheUserTypesOrChoosesReachesTheControls) {
 TEST_F(QtSettings, ARefusedTextGetsTheFocusWithItsTextSelected) {
   FrmBattleSettings& form = frmBattleSettings();
   std::string message;
-  Runtime().SetMessageSink([&message](const std::string& text) { message = text; });
+  // The user reads the box and closes it.
+  QTimer::singleShot(0, [&message] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    message = box->text().toStdString();
+    box->accept();
+  });
   form.txtEDefence.SetText("five");
   Runtime().Click(form.cmdStart);
   EXPECT_TRUE(message.starts_with("Enemy \"Defence\""));

@@ -36,10 +36,10 @@ class Probe final : public rt::Window {
         lstPick(Add(rt::ControlKind::ListBox, "lstPick", PickList())),
         arr(AddArray(rt::ControlKind::Label, "arr", {1, 2}, [](int) { return rt::Design{}; })) {
     tmrFast.OnTimer([this] {
-      events.push_back("fast@" + std::to_string(Runtime().GetClock().Now() / 1000));
+      events.push_back("fast@" + std::to_string(Runtime().Now() / 1000));
       onFast();
     });
-    tmrSlow.OnTimer([this] { events.push_back("slow@" + std::to_string(Runtime().GetClock().Now() / 1000)); });
+    tmrSlow.OnTimer([this] { events.push_back("slow@" + std::to_string(Runtime().Now() / 1000)); });
     cmdGo.OnClick([this] {
       events.push_back("click");
       onClick();
@@ -126,14 +126,57 @@ TEST_F(RuntimeTest, ALateTickHandsOverWithoutCarryingItsLatenessForward) {
   EXPECT_EQ(Runtime().NextTimerDue(), rt::Milliseconds(1050));
 }
 
-TEST_F(RuntimeTest, AStalledProgramSkipsMissedTicksInsteadOfFiringABurst) {
+TEST_F(RuntimeTest, TicksHeldUpByAStallFollowAtOnceAsAtTheirDueMomentsUnlessTheStallWasLong) {
+  struct Case {
+    rt::LateTicks rule;
+    std::int64_t wakeMs;
+    std::vector<std::string> ticks;  // as each handler saw the time
+    std::int64_t nextDueMs;
+  };
+  const Case cases[] = {
+      {rt::LateTicks::CatchUpShortStalls, 3'400, {"slow@1000", "slow@2000", "slow@3400"}, 4'000},
+      {rt::LateTicks::CatchUp,
+       12'500,
+       {"slow@1000", "slow@2000", "slow@3000", "slow@4000", "slow@5000", "slow@6000", "slow@7000", "slow@8000",
+        "slow@9000", "slow@10000", "slow@11000", "slow@12500"},
+       13'000},
+      // A desktop waking from suspend goes on from where it was.
+      {rt::LateTicks::CatchUpShortStalls, 12'500, {"slow@12500"}, 13'500},
+  };
+  for (const Case& stall : cases) {
+    Install(std::make_unique<ScriptedRandom>());
+    Runtime().SetLateTicks(stall.rule);
+    Probe& p = probe();
+    p.Show();
+    p.tmrSlow.SetEnabled(true);
+    clock_->Set(rt::Milliseconds(stall.wakeMs));
+    Runtime().FireDueTimers();
+    EXPECT_EQ(p.events, stall.ticks);
+    EXPECT_EQ(Runtime().NextTimerDue(), rt::Milliseconds(stall.nextDueMs));
+  }
+}
+
+TEST_F(RuntimeTest, TheProgramGoesOnAfterAMessageOnceTheUserHasClosedItAndOnlyIfItsWindowIsThere) {
+  struct Viewer final : rt::RuntimeObserver {
+    void MessageShown(rt::Window&, const std::string& text) override { shown.push_back(text); }
+    std::vector<std::string> shown;
+  } viewer;
+  Runtime().SetObserver(&viewer);
   Probe& p = probe();
+  rt::Instance<Probe2>().Show();  // keeps the program alive
   p.Show();
-  p.tmrFast.SetEnabled(true);
-  clock_->Set(rt::Milliseconds(420));
-  Runtime().FireDueTimers();
-  EXPECT_EQ(p.events, std::vector<std::string>{"fast@420"});
-  EXPECT_EQ(Runtime().NextTimerDue(), rt::Milliseconds(470));
+  int wentOn = 0;
+  Runtime().ShowMessage(p, "Read me", [&wentOn] { ++wentOn; });
+  EXPECT_EQ(viewer.shown, std::vector<std::string>{"Read me"});
+  EXPECT_EQ(wentOn, 0);
+  Runtime().MessageClosed();
+  Runtime().MessageClosed();
+  EXPECT_EQ(wentOn, 1);
+  Runtime().ShowMessage(p, "Too late", [&wentOn] { ++wentOn; });
+  p.Unload();
+  Runtime().MessageClosed();
+  EXPECT_EQ(wentOn, 1);
+  Runtime().SetObserver(nullptr);
 }
 
 TEST_F(RuntimeTest, TicksDueAtTheSameMomentFireInTheOrderTheyWereScheduled) {

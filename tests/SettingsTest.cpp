@@ -113,7 +113,7 @@ class Settings : public Harness {
   Settings() { Open(); }
   // The settings window as the program opens it, on a fresh runtime after the first time.
   void Open() {
-    Runtime().SetMessageSink([this](const std::string& text) { messages_.push_back(text); });
+    reader_ = std::make_unique<MessageReader>(Runtime(), messages_);
     frmBattleSettings().Show();
   }
   void Reopen() {
@@ -134,6 +134,7 @@ class Settings : public Harness {
             f.txtEDefence.Text(), f.txtEMagDef.Text(), f.lstNumEn.Text()};
   }
   std::vector<std::string> messages_;
+  std::unique_ptr<MessageReader> reader_;
 };
 
 const std::vector<std::string> kDefaults{"100", "15", "10", "20", "10", "20", "15", "30", "5", "10", "1"};

@@ -24,12 +24,12 @@ std::string Refusal(const std::string& name, char decimalSeparator) {
 bool LaunchBattle() {
   FrmBattleSettings& settings = frmBattleSettings();
   const rt::NumberFormat format = settings.Runtime().GetNumberFormat();
-  // Answers the box's number, or refuses it: names it, puts the focus there, answers nothing.
+  // Answers the box's number, or refuses it: names it, puts the focus there once the user has
+  // read why, answers nothing.
   const auto convert = [&](rt::Control& box, const std::string& name) -> std::optional<Int16> {
     const auto converted = rt::ParseNumber(box.Text(), format);
     if (const Int16* value = std::get_if<Int16>(&converted)) return *value;
-    settings.Runtime().ShowMessage(Refusal(name, format.decimal));
-    box.SetFocus(true);
+    settings.Runtime().ShowMessage(settings, Refusal(name, format.decimal), [&box] { box.SetFocus(true); });
     return std::nullopt;
   };
 

@@ -11,9 +11,9 @@
 
 int main() {
   // The page lives on after main returns: so do the runtime and the host.
-  auto clock = std::make_unique<rt::web::BrowserClock>();  // the trace's clock starts here
-  rt::web::BrowserClock& browserClock = *clock;
-  static rt::Runtime runtime(std::move(clock), std::make_unique<rt::ClockSeededRandom>(rt::SystemClockTicks));
+  // The trace's clock starts here.
+  static rt::Runtime runtime(std::make_unique<rt::web::BrowserClock>(),
+                             std::make_unique<rt::ClockSeededRandom>(rt::SystemClockTicks));
   rt::program = &runtime;
   rt::web::InstallTrace(runtime);
   rt::SetRuntimeErrorHandler([](rt::RuntimeErrorCode code) {
@@ -22,7 +22,7 @@ int main() {
     web_show_message(report.c_str());
     web_ended();
   });
-  static rt::web::WebHost host(runtime, browserClock);
+  static rt::web::WebHost host(runtime);
   duelmark::OpenFirstWindow();
   return 0;
 }

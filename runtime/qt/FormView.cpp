@@ -155,28 +155,8 @@ void FormView::closeEvent(QCloseEvent* event) {
 }
 
 void FormView::keyPressEvent(QKeyEvent* event) {
-  // A small tool window, like the report, closes with Escape as a dialog does.
-  if (event->key() == Qt::Key_Escape && window_.Look().border == BorderStyle::FixedToolWindow) {
-    close();
-    return;
-  }
+  if (event->key() == Qt::Key_Escape && window_.Runtime().UserPressedEscape(window_)) return;
   QWidget::keyPressEvent(event);
-}
-
-void FormView::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  // Only the first showing places the focus; a restored or re-activated window keeps the
-  // user's.
-  if (focusPlaced_) return;
-  focusPlaced_ = true;
-  // The keyboard focus starts on the first control of the tab order that can take it.
-  for (Control* control : TabOrder(window_)) {
-    QWidget& widget = ViewOf(*control)->Widget();
-    if (widget.isVisibleTo(this) && widget.isEnabled()) {
-      widget.setFocus(Qt::TabFocusReason);
-      break;
-    }
-  }
 }
 
 }  // namespace rt::qt

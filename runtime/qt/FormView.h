@@ -28,7 +28,6 @@ class FormView final : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   void CreateViews();
@@ -41,7 +40,6 @@ class FormView final : public QWidget {
   std::map<const Control*, ControlView*> views_;  // owned by Qt's parent-child tree
   std::map<const Control*, AnnouncerView*> announcers_;
   bool disposed_ = false;
-  bool focusPlaced_ = false;
 };
 
 }  // namespace rt::qt

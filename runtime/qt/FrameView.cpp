@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ControlLook.h"
 #include "Units.h"
 
 namespace rt::qt {
@@ -42,7 +43,7 @@ void FrameView::paintEvent(QPaintEvent*) {
 
   const QString caption = QString::fromStdString(control_.Caption());
   if (caption.isEmpty()) return;
-  const QRect captionRect(6, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+  const QRect captionRect(kFrameCaptionIndent, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
   painter.fillRect(captionRect, palette().color(QPalette::Window));
   painter.setPen(textColor_);
   painter.drawText(captionRect, Qt::AlignCenter, caption);

@@ -9,13 +9,6 @@
 #include "Accessibility.h"
 
 namespace rt::qt {
-namespace {
-
-char AsciiOr(const QString& separator, char fallback) {
-  return separator.size() == 1 && separator[0].unicode() < 128 ? static_cast<char>(separator[0].unicode()) : fallback;
-}
-
-}  // namespace
 
 QtHost::QtHost(Runtime& runtime, const QString& programName)
     : runtime_(runtime), nextTick_(this), messageBox_(QMessageBox::Warning, programName, {}, QMessageBox::Ok) {
@@ -25,21 +18,16 @@ QtHost::QtHost(Runtime& runtime, const QString& programName)
   nextTick_.setTimerType(Qt::PreciseTimer);
   connect(&nextTick_, &QTimer::timeout, this, [this] { runtime_.FireDueTimers(); });
   runtime_.SetObserver(this);
+  // A desktop catches up after a busy moment, but not after a suspend.
+  runtime_.SetLateTicks(LateTicks::CatchUpShortStalls);
   QAccessible::installFactory(AccessibleControl);
   const QLocale locale;
-  runtime_.SetNumberFormat(
-      {.decimal = AsciiOr(locale.decimalPoint(), '.'), .group = AsciiOr(locale.groupSeparator(), 0)});
-  runtime_.SetMessageSink([this](const std::string& text) {
-    messageBox_.setParent(QApplication::activeWindow(), messageBox_.windowFlags());  // shown over it
-    messageBox_.setText(QString::fromStdString(text));
-    messageBox_.exec();
-  });
+  runtime_.SetNumberFormat(NumberFormatOf(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()));
 }
 
 QtHost::~QtHost() {
   QAccessible::removeFactory(AccessibleControl);
   runtime_.SetObserver(nullptr);
-  runtime_.SetMessageSink({});
   messageBox_.setParent(nullptr);  // the host owns it, not the window it was last shown over
   for (auto& [window, form] : forms_) delete form;
   for (FormView* form : retired_) delete form;
@@ -79,21 +67,30 @@ void QtHost::PropertyChanged(Control& control, Property property) {
 }
 
 void QtHost::TimersChanged() {
-  const auto due = runtime_.NextTimerDue();
-  if (!due) {
+  if (const auto wait = runtime_.MillisecondsToNextTick()) {
+    nextTick_.start(*wait);
+  } else {
     nextTick_.stop();
-    return;
   }
-  const Micros wait = *due - runtime_.GetClock().Now();
-  nextTick_.start(static_cast<int>(std::max<Micros>(0, (wait + 999) / 1000)));
 }
 
-void QtHost::FocusRequested(Control& control, bool selectAll) {
+void QtHost::FocusRequested(Control& control, FocusWay way) {
   FormView* form = ViewOf(control.Owner());
   ControlView* view = form ? form->ViewOf(control) : nullptr;
   if (!view) return;
-  view->Widget().setFocus(Qt::OtherFocusReason);
-  if (auto* edit = dynamic_cast<QLineEdit*>(&view->Widget()); edit && selectAll) edit->selectAll();
+  // A window's first focus comes as Tab brings it: a text box selects its text once the focus
+  // has been announced.
+  view->Widget().setFocus(way == FocusWay::FirstOfWindow ? Qt::TabFocusReason : Qt::OtherFocusReason);
+  auto* edit = dynamic_cast<QLineEdit*>(&view->Widget());
+  if (edit && way == FocusWay::ProgramSelectingAll) edit->selectAll();
+}
+
+void QtHost::MessageShown(Window& over, const std::string& text) {
+  FormView* form = ViewOf(over);
+  messageBox_.setParent(form ? form : QApplication::activeWindow(), messageBox_.windowFlags());  // shown over it
+  messageBox_.setText(QString::fromStdString(text));
+  messageBox_.exec();
+  runtime_.MessageClosed();
 }
 
 void QtHost::AccessibleNameChanged(Control& control) {

@@ -24,7 +24,8 @@ class QtHost final : public QObject, public RuntimeObserver {
   void WindowUnloaded(Window& window) override;
   void PropertyChanged(Control& control, Property property) override;
   void TimersChanged() override;
-  void FocusRequested(Control& control, bool selectAll) override;
+  void FocusRequested(Control& control, FocusWay way) override;
+  void MessageShown(Window& over, const std::string& text) override;
   void AccessibleNameChanged(Control& control) override;
   void Announced(Control& announcer, const std::string& text) override;
   void Ended() override;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ControlLook.h"
 #include "Units.h"
 
 namespace rt::qt {
@@ -16,7 +17,7 @@ void ShapeView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-  const double radius = std::min(box.width(), box.height()) * 0.15;
+  const double radius = ShapeCornerRadius(width(), height());
   painter.setPen(QPen(Qt::black, 1));
   painter.setBrush(control_.Look().backColor ? QBrush(ToQColor(*control_.Look().backColor)) : QBrush(Qt::NoBrush));
   painter.drawRoundedRect(box, radius, radius);

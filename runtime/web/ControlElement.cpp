@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "ControlLook.h"
 #include "Css.h"
+#include "ExactDecimal.h"
 #include "Pixels.h"
 #include "TabOrder.h"
 
@@ -84,6 +86,7 @@ ControlElement::ControlElement(Control& control, int parentId, const std::string
       element_.Set("role", "group");
       caption_ = Element(element_.Id(), "span");
       caption_.Set("class", "frame-caption");
+      caption_.Style("left", Px(kFrameCaptionIndent));
       caption_.Set("id", "caption-" + std::to_string(caption_.Id()));
       element_.Set("aria-labelledby", "caption-" + std::to_string(caption_.Id()));
       break;
@@ -94,8 +97,8 @@ ControlElement::ControlElement(Control& control, int parentId, const std::string
       break;
     case ControlKind::Shape: {
       element_.Set("role", "img");
-      const int corner = std::min(Pixels(control.Width()), Pixels(control.Height())) * 15 / 100;
-      element_.Style("border-radius", Px(corner));
+      const double corner = ShapeCornerRadius(Pixels(control.Width()), Pixels(control.Height()));
+      element_.Style("border-radius", ShortestDecimal(corner) + "px");
       break;
     }
     case ControlKind::Timer: break;

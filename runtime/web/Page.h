@@ -15,7 +15,7 @@ void web_add_option(int id, const char* text);
 void web_set_selected(int id, int index);
 void web_set_disabled(int id, int disabled);
 void web_listen(int id);
-void web_listen_escape(int id, int closeBoxId);
+void web_listen_escape(int panelId);
 void web_name_close_box(int id);  // in the page's words
 void web_make_draggable(int handleId, int panelId);
 void web_place_centred(int id);
@@ -26,7 +26,8 @@ void web_schedule_tick(double milliseconds);  // a negative wait cancels the tic
 void web_ended();
 void web_trace(const char* line);
 int web_page_asks_for(const char* name);  // a parameter in the page's address, as in ?trace
-int web_number_separators();              // the decimal separator, the group separator << 8
+// The separators of the browser's language, as UTF-8 texts, each in a buffer of the given size.
+void web_number_separators(char* decimal, char* group, int size);
 }
 
 namespace rt::web {

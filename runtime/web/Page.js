@@ -3,9 +3,9 @@
 // program; the page (index.html) provides the desktop with the words of the windows' close
 // boxes, the message dialog, the live region and the notice shown when the program has ended.
 mergeInto(LibraryManager.library, {
-  // The elements by number, the focus asked for while the message box was open, the next tick.
+  // The elements by number and the next tick.
   $page: null,
-  $page__postset: 'page = {elements: new Map(), pendingFocus: null, tickTimer: null};',
+  $page__postset: 'page = {elements: new Map(), tickTimer: null};',
 
   // Hands a text to an exported C++ function as a UTF-8 string it may read during the call.
   $withText: function(text, call) {
@@ -98,14 +98,11 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  // Escape on a panel that closes like a dialog.
+  // Escape on a panel, which the C++ side uses or leaves to the browser.
   web_listen_escape__deps: ['$page'],
-  web_listen_escape: function(id, closeBoxId) {
+  web_listen_escape: function(id) {
     page.elements.get(id).addEventListener('keydown', event => {
-      if (event.key === 'Escape' && !event.defaultPrevented) {
-        event.preventDefault();
-        Module['_web_clicked'](closeBoxId);
-      }
+      if (event.key === 'Escape' && !event.defaultPrevented && Module['_web_escape'](id)) event.preventDefault();
     });
   },
 
@@ -144,28 +141,17 @@ mergeInto(LibraryManager.library, {
   web_focus__deps: ['$page', '$focusNow'],
   web_focus: function(id, selectAll) {
     const element = page.elements.get(id);
-    if (!element) return;
-    if (document.getElementById('message').open) {
-      page.pendingFocus = {element, selectAll};
-      return;
-    }
-    focusNow(element, selectAll);
+    if (element) focusNow(element, selectAll);
   },
 
-  // The message box: modal, read out as an alert; focus goes where the program asked for it
-  // once the user has read it.
-  web_show_message__deps: ['$page', '$focusNow'],
+  // The message box: modal, read out as an alert; the C++ side learns when the user has
+  // closed it, and the program goes on from there.
   web_show_message: function(text) {
     const dialog = document.getElementById('message');
     dialog.querySelector('[data-message-text]').textContent = UTF8ToString(text);
-    page.pendingFocus = {element: document.activeElement, selectAll: false};
     if (!dialog.dataset.listening) {
       dialog.dataset.listening = 'yes';
-      dialog.addEventListener('close', () => {
-        const wanted = page.pendingFocus;
-        page.pendingFocus = null;
-        if (wanted && wanted.element && wanted.element.isConnected) focusNow(wanted.element, wanted.selectAll);
-      });
+      dialog.addEventListener('close', () => Module['_web_message_closed']());
     }
     dialog.showModal();
   },
@@ -200,13 +186,11 @@ mergeInto(LibraryManager.library, {
 
   web_page_asks_for: function(name) { return new URLSearchParams(location.search).has(UTF8ToString(name)) ? 1 : 0; },
 
-  // The decimal and group separators of the browser's language, when they are plain ASCII.
-  web_number_separators: function() {
+  // The decimal and group separators of the browser's language, as UTF-8 texts.
+  web_number_separators: function(decimal, group, size) {
     const parts = new Intl.NumberFormat(navigator.language).formatToParts(12345.5);
-    const ascii = type => {
-      const part = parts.find(p => p.type === type);
-      return part && part.value.length === 1 && part.value.charCodeAt(0) < 128 ? part.value.charCodeAt(0) : 0;
-    };
-    return ascii('decimal') | (ascii('group') << 8);
+    const text = type => (parts.find(p => p.type === type) || {value: ''}).value;
+    stringToUTF8(text('decimal'), decimal, size);
+    stringToUTF8(text('group'), group, size);
   },
 });

@@ -1,8 +1,5 @@
 #include "WebHost.h"
 
-#include <algorithm>
-#include <limits>
-
 namespace rt::web {
 namespace {
 
@@ -13,18 +10,20 @@ WebHost*& ActiveHost() {
 
 }  // namespace
 
-WebHost::WebHost(Runtime& runtime, BrowserClock& clock) : runtime_(runtime), clock_(clock) {
+WebHost::WebHost(Runtime& runtime) : runtime_(runtime) {
   ActiveHost() = this;
   runtime_.SetObserver(this);
-  const int separators = web_number_separators();
-  runtime_.SetNumberFormat({.decimal = static_cast<char>(separators & 0xFF ? separators & 0xFF : '.'),
-                            .group = static_cast<char>((separators >> 8) & 0xFF)});
-  runtime_.SetMessageSink([](const std::string& text) { web_show_message(text.c_str()); });
+  // A browser throttles a background tab for a minute at a time: every tick is caught up, so
+  // that the battle a user comes back to stands where its schedule says.
+  runtime_.SetLateTicks(LateTicks::CatchUp);
+  constexpr int kSeparatorBytes = 8;
+  char decimal[kSeparatorBytes] = {}, group[kSeparatorBytes] = {};
+  web_number_separators(decimal, group, kSeparatorBytes);
+  runtime_.SetNumberFormat(NumberFormatOf(decimal, group));
 }
 
 WebHost::~WebHost() {
   runtime_.SetObserver(nullptr);
-  runtime_.SetMessageSink({});
   ActiveHost() = nullptr;
 }
 
@@ -64,19 +63,15 @@ void WebHost::PropertyChanged(Control& control, Property property) {
 }
 
 void WebHost::TimersChanged() {
-  if (delivering_) return;  // Tick schedules the next one when it is done
-  const auto due = runtime_.NextTimerDue();
-  if (!due) {
-    web_schedule_tick(-1);
-    return;
-  }
-  const Micros wait = std::max<Micros>(0, *due - clock_.Browser());
-  web_schedule_tick(static_cast<double>((wait + 999) / 1000));
+  const auto wait = runtime_.MillisecondsToNextTick();
+  web_schedule_tick(wait ? *wait : -1);
 }
 
-void WebHost::FocusRequested(Control& control, bool selectAll) {
-  if (ControlElement* element = ElementOf(control)) web_focus(element->Outer().Id(), selectAll ? 1 : 0);
+void WebHost::FocusRequested(Control& control, FocusWay way) {
+  if (ControlElement* element = ElementOf(control)) web_focus(element->Outer().Id(), way == FocusWay::Program ? 0 : 1);
 }
+
+void WebHost::MessageShown(Window&, const std::string& text) { web_show_message(text.c_str()); }
 
 void WebHost::AccessibleNameChanged(Control& control) {
   if (ControlElement* element = ElementOf(control)) element->ShowAccessibleName();
@@ -109,51 +104,15 @@ void WebHost::ChoiceCleared(int elementId) {
   if (Control* control = InputControl(elementId)) web_set_selected(elementId, control->ListIndex());
 }
 
-Micros WebHost::ShortestRunningInterval() const {
-  Micros shortest = std::numeric_limits<Micros>::max();
-  for (const auto& window : runtime_.Windows()) {
-    for (const Control* timer : window->Timers()) {
-      if (timer->Enabled() && timer->Interval() > 0) shortest = std::min(shortest, Milliseconds(timer->Interval()));
-    }
+bool WebHost::EscapePressed(int panelId) {
+  for (const auto& [window, panel] : panels_) {
+    if (panel->Id() == panelId) return runtime_.UserPressedEscape(panel->Model());
   }
-  return shortest;
+  return false;
 }
 
-void WebHost::Tick() {
-  const Micros now = clock_.Browser();
-  delivering_ = true;
-  while (!runtime_.Ended()) {
-    const auto due = runtime_.NextTimerDue();
-    if (!due || *due > now) break;
-    // A browser that throttles a background tab wakes it late: a tick so late that the next
-    // one of a timer would be due too is delivered at its due moment, so that none is lost
-    // and the battle keeps its schedule.
-    clock_.Hold(now - *due >= ShortestRunningInterval() ? *due : now);
-    runtime_.FireDueTimers();
-  }
-  clock_.Release();
-  delivering_ = false;
-  TimersChanged();
-}
+void WebHost::MessageClosed() { runtime_.MessageClosed(); }
+
+void WebHost::Tick() { runtime_.FireDueTimers(); }
 
 }  // namespace rt::web
-
-// The page's input, handed over by Page.js.
-extern "C" {
-
-EMSCRIPTEN_KEEPALIVE void web_clicked(int elementId) {
-  if (auto* host = rt::web::WebHost::Active()) host->Clicked(elementId);
-}
-
-EMSCRIPTEN_KEEPALIVE void web_edited(int elementId, const char* text) {
-  if (auto* host = rt::web::WebHost::Active()) host->Edited(elementId, text);
-}
-
-EMSCRIPTEN_KEEPALIVE void web_choice_cleared(int elementId) {
-  if (auto* host = rt::web::WebHost::Active()) host->ChoiceCleared(elementId);
-}
-
-EMSCRIPTEN_KEEPALIVE void web_tick() {
-  if (auto* host = rt::web::WebHost::Active()) host->Tick();
-}
-}

@@ -1,11 +1,10 @@
 #pragma once
-// Shows the runtime's windows as panels of the page and drives its timers from the
-// browser's clock; the page's input comes back through it.
+// Shows the runtime's windows as panels of the page and wakes the runtime when a tick is due;
+// the page's input comes back through it.
 #include <map>
 #include <memory>
 #include <string>
 
-#include "BrowserClock.h"
 #include "Runtime.h"
 #include "WindowPanel.h"
 
@@ -13,7 +12,7 @@ namespace rt::web {
 
 class WebHost final : public RuntimeObserver {
  public:
-  WebHost(Runtime& runtime, BrowserClock& clock);
+  explicit WebHost(Runtime& runtime);
   ~WebHost() override;
   WebHost(const WebHost&) = delete;
   WebHost& operator=(const WebHost&) = delete;
@@ -26,7 +25,8 @@ class WebHost final : public RuntimeObserver {
   void WindowUnloaded(Window& window) override;
   void PropertyChanged(Control& control, Property property) override;
   void TimersChanged() override;
-  void FocusRequested(Control& control, bool selectAll) override;
+  void FocusRequested(Control& control, FocusWay way) override;
+  void MessageShown(Window& over, const std::string& text) override;
   void AccessibleNameChanged(Control& control) override;
   void Announced(Control& announcer, const std::string& text) override;
   void Ended() override;
@@ -35,18 +35,17 @@ class WebHost final : public RuntimeObserver {
   void Clicked(int elementId);
   void Edited(int elementId, std::string text);
   void ChoiceCleared(int elementId);
+  bool EscapePressed(int panelId);  // answers whether the key was used
+  void MessageClosed();
   void Tick();
 
  private:
   WindowPanel* PanelOf(const Window& window) const;
   ControlElement* ElementOf(const Control& control) const;
   Control* InputControl(int elementId) const;
-  Micros ShortestRunningInterval() const;
 
   Runtime& runtime_;
-  BrowserClock& clock_;
   std::map<const Window*, std::unique_ptr<WindowPanel>> panels_;
-  bool delivering_ = false;
 };
 
 }  // namespace rt::web

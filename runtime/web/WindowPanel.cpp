@@ -59,8 +59,7 @@ WindowPanel::WindowPanel(Window& window)
   } else {
     panel_.Set("role", "region");
   }
-  // A small tool window, like the report, closes with Escape as a dialog does.
-  if (look.border == BorderStyle::FixedToolWindow) web_listen_escape(panel_.Id(), closeBox_.Id());
+  web_listen_escape(panel_.Id());
 
   titleBar_.Set("class", "title-bar");
   caption_.Set("class", "title");
@@ -122,14 +121,7 @@ void WindowPanel::Show() {
   if (shown_) return;
   shown_ = true;
   web_place_centred(panel_.Id());
-  // The keyboard focus starts on the first control of the tab order that can take it, or on
-  // the window itself, as a desktop activates a new window.
-  for (Control* control : TabOrder(window_)) {
-    if (control->Visible() && control->Enabled() && (!control->Container() || control->Container()->Visible())) {
-      web_focus(ElementOf(*control)->Outer().Id(), 0);
-      return;
-    }
-  }
+  // The window itself has the focus until the runtime gives it to a control.
   web_focus(panel_.Id(), 0);
 }
 

@@ -21,6 +21,7 @@ class WindowPanel {
   ControlElement* ElementOf(const Control& control) const;
   // The control whose element has this number, if it takes input.
   Control* InputControl(int elementId) const;
+  int Id() const { return panel_.Id(); }
   int CloseBoxId() const { return closeBox_.Id(); }
 
   void Show();

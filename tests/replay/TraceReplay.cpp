@@ -32,6 +32,20 @@ std::string StatisticText(std::mt19937& dice, bool wholeRange) {
   return std::to_string(value) + (dice() % 2 == 0 ? ".5" : ".49");
 }
 
+// A user who reads every message and closes it at once.
+class MessageReader final : public rt::RuntimeObserver {
+ public:
+  explicit MessageReader(rt::Runtime& runtime) : runtime_(runtime) { runtime_.SetObserver(this); }
+  ~MessageReader() override { runtime_.SetObserver(nullptr); }
+  void MessageShown(rt::Window&, const std::string& text) override {
+    Print("message: " + text);
+    runtime_.MessageClosed();
+  }
+
+ private:
+  rt::Runtime& runtime_;
+};
+
 void Battle(std::mt19937& dice, bool wholeRange) {
   auto owned = std::make_unique<rt::VirtualClock>();
   rt::VirtualClock& clock = *owned;
@@ -39,7 +53,7 @@ void Battle(std::mt19937& dice, bool wholeRange) {
   rt::Runtime runtime(std::move(owned), std::make_unique<rt::ClockSeededRandom>([&ticks] { return ticks += 7919; }));
   rt::program = &runtime;
   runtime.SetTraceSink(Print);
-  runtime.SetMessageSink([](const std::string& text) { Print("message: " + text); });
+  const MessageReader reader(runtime);
   duelmark::ResetBattleState();
 
   FrmBattleSettings& settings = frmBattleSettings();
