@@ -15,7 +15,7 @@ constexpr const char* kHelp =
     "  -h, --help     print this help and end\n"
     "  -v, --version  print the version and end\n"
     "\n"
-    "Qt's own options, such as -platform offscreen or -style fusion, go to Qt.\n";
+    "Qt's own options, such as -platform xcb or -style fusion, go to Qt.\n";
 constexpr const char* kUsage = "Usage: duelmark [--help | --version | Qt's options]";
 
 // The options that QApplication and Qt's platform plugins take out of argv themselves (Qt 6.4).
