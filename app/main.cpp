@@ -6,6 +6,7 @@
 
 #include "AppFont.h"
 #include "AppIcon.h"
+#include "CommandLine.h"
 #include "ErrorBox.h"
 #include "Launch.h"
 #include "QtHost.h"
@@ -31,10 +32,12 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const duelmark::CommandLine commandLine = duelmark::ReadCommandLine(argc, argv);
+  if (commandLine.exitStatus) return *commandLine.exitStatus;
   rt::Runtime runtime(std::make_unique<rt::SteadyClock>(),  // the trace's clock starts here
                       std::make_unique<rt::ClockSeededRandom>(rt::SystemClockTicks));
   rt::program = &runtime;
-  if (!HasDisplay()) {
+  if (!commandLine.namesDisplay && !HasDisplay()) {
     std::fputs("Duelmark needs a graphical display, and none is set (DISPLAY is empty).\n", stderr);
     return 1;
   }
