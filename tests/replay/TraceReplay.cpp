@@ -1,6 +1,8 @@
 // Seeded battles set up through the settings window and watched to the end in virtual time,
 // each writing its whole trace to standard output. Built natively and for WebAssembly, the
 // two programs must write the same bytes: the compilers agree on every rounding.
+//   duelmark_replay [BATTLES [SHOWN]]: with SHOWN, the battles before it run unseen, drawing
+//   from the same dice, and only its trace is written.
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -32,28 +34,30 @@ std::string StatisticText(std::mt19937& dice, bool wholeRange) {
   return std::to_string(value) + (dice() % 2 == 0 ? ".5" : ".49");
 }
 
-// A user who reads every message and closes it at once.
+// A user who reads every message and closes it at once; what it reads is written to the
+// trace when the battle is shown.
 class MessageReader final : public rt::RuntimeObserver {
  public:
-  explicit MessageReader(rt::Runtime& runtime) : runtime_(runtime) { runtime_.SetObserver(this); }
+  MessageReader(rt::Runtime& runtime, bool shown) : runtime_(runtime), shown_(shown) { runtime_.SetObserver(this); }
   ~MessageReader() override { runtime_.SetObserver(nullptr); }
   void MessageShown(rt::Window&, const std::string& text) override {
-    Print("message: " + text);
+    if (shown_) Print("message: " + text);
     runtime_.MessageClosed();
   }
 
  private:
   rt::Runtime& runtime_;
+  bool shown_;
 };
 
-void Battle(std::mt19937& dice, bool wholeRange) {
+void Battle(std::mt19937& dice, bool wholeRange, bool shown) {
   auto owned = std::make_unique<rt::VirtualClock>();
   rt::VirtualClock& clock = *owned;
   std::uint64_t ticks = dice();
   rt::Runtime runtime(std::move(owned), std::make_unique<rt::ClockSeededRandom>([&ticks] { return ticks += 7919; }));
   rt::program = &runtime;
-  runtime.SetTraceSink(Print);
-  const MessageReader reader(runtime);
+  if (shown) runtime.SetTraceSink(Print);
+  const MessageReader reader(runtime, shown);
   duelmark::ResetBattleState();
 
   FrmBattleSettings& settings = frmBattleSettings();
@@ -84,10 +88,12 @@ void Battle(std::mt19937& dice, bool wholeRange) {
 
 int main(int argc, char** argv) {
   const int battles = argc > 1 ? std::atoi(argv[1]) : 24;
+  const int onlyShown = argc > 2 ? std::atoi(argv[2]) : -1;
   std::mt19937 dice(20261208);
   for (int battle = 0; battle < battles; ++battle) {
-    std::printf("battle %d\n", battle);
-    Battle(dice, battle % 2 == 1);
+    const bool shown = onlyShown < 0 || battle == onlyShown;
+    if (shown) std::printf("battle %d\n", battle);
+    Battle(dice, battle % 2 == 1, shown);
   }
   return 0;
 }
