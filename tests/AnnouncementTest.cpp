@@ -12,7 +12,10 @@ namespace {
 
 class Announcements : public Harness, public rt::RuntimeObserver {
  protected:
-  Announcements() { Runtime().SetObserver(this); }
+  Announcements() {
+    Runtime().SetObserver(this);
+    frmBattle();  // the stage the moves are shown and heard on
+  }
   ~Announcements() override { Runtime().SetObserver(nullptr); }
 
   void Announced(rt::Control&, const std::string& text) override { heard.push_back(text); }
