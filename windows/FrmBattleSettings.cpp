@@ -41,13 +41,8 @@ Design Frame(const char* caption, double left, double top, double width, double 
 // Built here rather than inline in the window's constructor, where GCC 12 at -O3 reports a
 // false -Wmaybe-uninitialized for the strings of an inline temporary.
 Design EnemyCountList() {
-  Design list{
-      .left = 2355,
-      .top = 3720,
-      .width = 375,
-      .height = 1035,
-      .tabIndex = 27,
-      .accessibleName = std::string(FrmBattleSettings::EnemyCountName) + " (1-" + rt::ToText(kMaxEnemies) + ")"};
+  Design list{.left = 2355, .top = 3720, .width = 375, .height = 1035, .tabIndex = 27};
+  list.accessibleName = std::string(FrmBattleSettings::EnemyCountName) + " (1-" + rt::ToText(kMaxEnemies) + ")";
   for (int count = 1; count <= kMaxEnemies; ++count) list.items.push_back(rt::ToText(count));
   return list;
 }
