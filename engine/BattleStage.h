@@ -23,13 +23,14 @@ class BattleStage {
     return *current_;
   }
 
+  // Each shows nothing unless overridden, so a stage shows only what it needs to.
   // Enemy pictures, the turn arrow and every hit-point counter, redrawn in full.
-  virtual void RefreshBattlefield() = 0;
+  virtual void RefreshBattlefield() {}
   // The move just settled on the battle state, shown with its animation started.
-  virtual void ShowMove(Move move) = 0;
+  virtual void ShowMove(Move) {}
   // The side that has won, with the closing countdown started.
-  virtual void ShowEnemiesDefeated() = 0;
-  virtual void ShowHeroDefeated() = 0;
+  virtual void ShowEnemiesDefeated() {}
+  virtual void ShowHeroDefeated() {}
 
  private:
   static inline BattleStage* current_ = nullptr;

@@ -14,7 +14,7 @@ class Announcements : public Harness, public rt::RuntimeObserver {
  protected:
   Announcements() {
     Runtime().SetObserver(this);
-    frmBattle();  // the stage the moves are shown and heard on
+    frmBattle();
   }
   ~Announcements() override { Runtime().SetObserver(nullptr); }
 
@@ -45,7 +45,6 @@ TEST_F(Announcements, EachMoveIsHeardOnceWithItsResult) {
       {Attacks::EnemySuicide, 15, 20, "Enemy 2 used Suicide on Hero. 20 damage. Hero is defeated."},
   };
   for (const Case& heardCase : cases) {
-    ResetBattleState();
     FillDefaults(2);
     State.Hero.Health = heardCase.heroHealth;
     State.Enemies(2).Health = heardCase.enemyHealth;
