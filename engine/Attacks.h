@@ -1,6 +1,6 @@
 #pragma once
-// The five moves. Each settles its whole effect on the battle state at once, puts the move
-// on the battle window and starts the move's animation timer.
+// The five moves. Each settles its whole effect on the battle state at once, then has the
+// stage show the move and start its animation.
 
 namespace duelmark::Attacks {
 

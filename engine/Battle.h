@@ -4,8 +4,8 @@
 
 namespace duelmark::Battle {
 
-// Brings the battle window up to date with the battle state: Enemy pictures, the turn
-// arrow and every hit-point counter, rewritten in full on every call.
+// Brings the stage up to date with the battle state: Enemy pictures, the turn arrow and
+// every hit-point counter, rewritten in full on every call.
 void RefreshBattlefield();
 
 // Gives the turn to the next fighter still in the battle and calls its decision.

@@ -35,7 +35,11 @@ struct EnemyRecord {
   Int16 Alive = rt::kFalse;
 };
 
-// Entries 0 to 5; index 0 is never used, and any index outside 0 to 5 is a subscript error.
+// A battle has 1 to kMaxEnemies Enemies.
+inline constexpr int kMaxEnemies = 5;
+
+// Entries 0 to kMaxEnemies; index 0 is never used, and any index outside them is a subscript
+// error.
 class EnemyTable {
  public:
   EnemyRecord& operator()(int index) {
@@ -45,7 +49,7 @@ class EnemyTable {
   }
 
  private:
-  std::array<EnemyRecord, 6> entries_{};
+  std::array<EnemyRecord, kMaxEnemies + 1> entries_{};
 };
 
 struct BattleState {

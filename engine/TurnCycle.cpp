@@ -1,10 +1,11 @@
 // The turn cycle and the end-of-battle checks of the battle module.
 #include "Battle.h"
-#include "FrmBattle.h"
-#include "FrmEnd.h"
+#include "BattleStage.h"
 #include "MoveChooser.h"
 
 namespace duelmark::Battle {
+
+void RefreshBattlefield() { BattleStage::Current().RefreshBattlefield(); }
 
 void NextTurn() {
   for (;;) {
@@ -37,26 +38,16 @@ void CheckEnemyDefeated(Int16 index) {
 }
 
 void CheckEnemiesDefeated() {
-  for (int i = 1; i <= 5; ++i) {
+  for (int i = 1; i <= kMaxEnemies; ++i) {
     if (State.Enemies(i).Alive != rt::kFalse) return;
   }
-  FrmBattle& form = frmBattle();
   State.BattleEnded = rt::kTrue;
-  form.TimerSeconds = 0;
-  form.shpInfo.SetVisible(true);
-  form.lblInfo.SetVisible(true);
-  frmEnd().lblEnd.SetCaption("The Hero has defeated all Enemies.");
-  form.tmrEnd.SetEnabled(true);
+  BattleStage::Current().ShowEnemiesDefeated();
 }
 
 void CheckHeroDefeated() {
   if (State.Hero.Health > 0) return;
-  FrmBattle& form = frmBattle();
-  frmEnd().lblEnd.SetCaption("The Enemies have defeated the Hero.");
-  form.tmrEnd.SetEnabled(true);
-  form.TimerSeconds = 0;
-  form.shpInfo.SetVisible(true);
-  form.lblInfo.SetVisible(true);
+  BattleStage::Current().ShowHeroDefeated();
   State.BattleEnded = rt::kTrue;
 }
 

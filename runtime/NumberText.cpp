@@ -65,7 +65,7 @@ NumberTextResult ParseNumber(std::string_view text, NumberFormat format) {
 
   if (FractionRoundsUp(fraction, whole % 2 == 1)) ++whole;
   const std::int64_t value = negative ? -whole : whole;
-  if (value < -32768 || value > 32767) return NumberTextError::OutOfRange;
+  if (Saturate(value) != value) return NumberTextError::OutOfRange;
   return static_cast<Int16>(value);
 }
 

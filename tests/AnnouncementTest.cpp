@@ -12,7 +12,10 @@ namespace {
 
 class Announcements : public Harness, public rt::RuntimeObserver {
  protected:
-  Announcements() { Runtime().SetObserver(this); }
+  Announcements() {
+    Runtime().SetObserver(this);
+    frmBattle();
+  }
   ~Announcements() override { Runtime().SetObserver(nullptr); }
 
   void Announced(rt::Control&, const std::string& text) override { heard.push_back(text); }
@@ -34,7 +37,6 @@ TEST_F(Announcements, EachMoveIsHeardOnceWithItsResult) {
       {Attacks::EnemySuicide, 15, 20, "Enemy 2 used Suicide on Hero. 20 damage. Hero is defeated."},
   };
   for (const Case& heardCase : cases) {
-    ResetBattleState();
     FillDefaults(2);
     State.Hero.Health = heardCase.heroHealth;
     State.Enemies(2).Health = heardCase.enemyHealth;

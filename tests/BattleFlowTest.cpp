@@ -1,7 +1,6 @@
 // Whole battles in virtual time, seen as a watcher would see them.
 #include <algorithm>
 
-#include "Battle.h"
 #include "FrmBattle.h"
 #include "FrmEnd.h"
 #include "Harness.h"
@@ -206,32 +205,6 @@ TEST_F(BattleFlow, ACureAlwaysLeadsToThePauseEvenAtZeroHitPoints) {
   EXPECT_EQ(Form().lblHP.Caption(), "0");
   EXPECT_EQ(State.BattleEnded, rt::kFalse);
   EXPECT_TRUE(Form().tmrPause.Enabled());
-}
-
-TEST_F(BattleFlow, NextTurnSkipsRetiredEnemiesWithARedrawForEach) {
-  Open(3);
-  State.Enemies(3) = {.Health = 0, .MaxHealth = 20, .Alive = rt::kFalse};
-  State.Turn = 2;
-  TakeTrace();
-  Draws({0.0f});
-  Battle::NextTurn();  // 3 is passed over, then the Hero moves
-  auto trace = TakeTrace();
-  EXPECT_EQ(Count(trace, "frmBattle.imgHeroArrow.Visible=False"), 1);
-  EXPECT_EQ(Count(trace, "frmBattle.imgHeroArrow.Visible=True"), 1);
-  EXPECT_EQ(Count(trace, "frmBattle.imgEnemyArrow.Top=1740"), 1);  // placed over the hidden Enemy 3
-  EXPECT_EQ(State.Turn, 0);
-  EXPECT_EQ(State.HeroMoves, 1);
-
-  State.Enemies(1).Alive = State.Enemies(2).Alive = rt::kFalse;
-  State.Enemies(3).Alive = rt::kTrue;
-  State.Enemies(3).Health = 20;
-  Draws({0.4f});
-  Battle::NextTurn();  // 1 and 2 are passed over, Enemy 3 moves
-  trace = TakeTrace();
-  EXPECT_EQ(Count(trace, "frmBattle.imgHeroArrow.Visible=False"), 3);
-  EXPECT_EQ(State.Turn, 3);
-  EXPECT_EQ(Form().lblInfo.Caption(), "Enemy 3 attacked Hero.");
-  EXPECT_EQ(Form().imgEnemyArrow.Top(), 1740);
 }
 
 TEST_F(BattleFlow, WithOneEnemyTurnsAlternate) {

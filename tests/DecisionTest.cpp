@@ -1,7 +1,10 @@
 #include <cmath>
 #include <cstdio>
+#include <optional>
+#include <utility>
 
-#include "FrmBattle.h"
+#include "Battle.h"
+#include "BattleStage.h"
 #include "Harness.h"
 #include "MoveChooser.h"
 #include "Random.h"
@@ -9,26 +12,31 @@
 namespace duelmark::testing {
 namespace {
 
+// A stage that counts its redraws and notes the last move it was given to show.
+struct MoveNotingStage final : BattleStage {
+  void RefreshBattlefield() override { ++redraws; }
+  void ShowMove(Move move) override { shown = move; }
+  int redraws = 0;
+  std::optional<Move> shown;
+};
+using enum Move;
+
 class Decisions : public Harness {
  protected:
   Decisions() {
     FillDefaults(3);
-    frmBattle();
+    State.EnemiesAlive = 3;  // as the battle window's load leaves it
   }
 
   // Lets the Hero decide with the given health and estimates; answers the move it made.
-  std::string HeroDecides(int health, int attackEstimate, int magicEstimate) {
+  std::optional<Move> HeroDecides(int health, int attackEstimate, int magicEstimate) {
     State.Hero.Health = static_cast<Int16>(health);
     State.AttackEstimate = static_cast<Int16>(attackEstimate);
     State.MagicEstimate = static_cast<Int16>(magicEstimate);
-    frmBattle().lblInfo.SetCaption("");
+    stage_.shown.reset();
     Draws({0.0f});
     MoveChooser::ChooseHeroMove();
-    const std::string message = frmBattle().lblInfo.Caption();
-    if (message.starts_with("The Hero attacked")) return "attack";
-    if (message.starts_with("The Hero used Magic")) return "magic";
-    if (message.starts_with("Hero gained")) return "cure";
-    return "none";
+    return stage_.shown;
   }
 
   Int16 PickWith(int enemies, float r) {
@@ -38,44 +46,46 @@ class Decisions : public Harness {
     MoveChooser::PickRandomEnemy();
     return State.PickedEnemy;
   }
+
+  MoveNotingStage stage_;
 };
 
 constexpr int kUntried = BattleState::kUntried;
 
 TEST_F(Decisions, AnUnhurtHeroTriesAttackThenMagicThenUsesTheBetterEstimate) {
-  EXPECT_EQ(HeroDecides(100, kUntried, kUntried), "attack");
-  EXPECT_EQ(HeroDecides(100, 10, kUntried), "magic");
+  EXPECT_EQ(HeroDecides(100, kUntried, kUntried), HeroAttack);
+  EXPECT_EQ(HeroDecides(100, 10, kUntried), HeroMagic);
   // Both tried: the rule named no move here; the better estimate is used, ties to magic.
-  EXPECT_EQ(HeroDecides(100, 11, 10), "attack");
-  EXPECT_EQ(HeroDecides(100, 10, 10), "magic");
-  EXPECT_EQ(HeroDecides(100, -5, 0), "magic");
+  EXPECT_EQ(HeroDecides(100, 11, 10), HeroAttack);
+  EXPECT_EQ(HeroDecides(100, 10, 10), HeroMagic);
+  EXPECT_EQ(HeroDecides(100, -5, 0), HeroMagic);
   EXPECT_EQ(State.HeroMoves, 5);
   // Above the maximum after a negative hit counts as unhurt, however dangerous the Enemies:
   // it tries magic, where an endangered Hero would attack with the better estimate.
   State.MaxEnemyDamage = 90;
-  EXPECT_EQ(HeroDecides(101, 12, kUntried), "magic");
+  EXPECT_EQ(HeroDecides(101, 12, kUntried), HeroMagic);
 }
 
 TEST_F(Decisions, AHurtHeroOutOfDangerChoosesLikeAnUnhurtOne) {
   State.MaxEnemyDamage = 0;  // nobody has hit yet: always safe, never a cure
-  EXPECT_EQ(HeroDecides(1, kUntried, kUntried), "attack");
-  EXPECT_EQ(HeroDecides(90, 5, kUntried), "magic");
-  EXPECT_EQ(HeroDecides(90, 5, 4), "attack");
-  EXPECT_EQ(HeroDecides(90, 4, 4), "magic");
+  EXPECT_EQ(HeroDecides(1, kUntried, kUntried), HeroAttack);
+  EXPECT_EQ(HeroDecides(90, 5, kUntried), HeroMagic);
+  EXPECT_EQ(HeroDecides(90, 5, 4), HeroAttack);
+  EXPECT_EQ(HeroDecides(90, 4, 4), HeroMagic);
   State.MaxEnemyDamage = 14;  // 2D = 84 < 90
-  EXPECT_EQ(HeroDecides(90, 4, 9), "magic");
+  EXPECT_EQ(HeroDecides(90, 4, 9), HeroMagic);
 }
 
 TEST_F(Decisions, AnEndangeredHeroCuresWhileTheCureCanKeepUp) {
-  State.MaxEnemyDamage = 15;                   // three Enemies alive: D = 45, 2D = 90
-  EXPECT_EQ(HeroDecides(90, 30, 20), "cure");  // 2D equal to the health is not safe
-  State.MaxEnemyDamage = 10;                   // D = 30 = Magic 20 + Health 10
-  EXPECT_EQ(HeroDecides(10, 30, 20), "cure");
+  State.MaxEnemyDamage = 15;                     // three Enemies alive: D = 45, 2D = 90
+  EXPECT_EQ(HeroDecides(90, 30, 20), HeroCure);  // 2D equal to the health is not safe
+  State.MaxEnemyDamage = 10;                     // D = 30 = Magic 20 + Health 10
+  EXPECT_EQ(HeroDecides(10, 30, 20), HeroCure);
   State.Hero.Magic = 19;  // D = 30 > 29: fight with the better move instead
-  EXPECT_EQ(HeroDecides(10, 30, 20), "attack");
-  EXPECT_EQ(HeroDecides(10, 20, 20), "magic");
-  EXPECT_EQ(HeroDecides(10, kUntried, 5), "magic");  // the marker loses as the number it is
-  EXPECT_EQ(HeroDecides(10, 5, kUntried), "attack");
+  EXPECT_EQ(HeroDecides(10, 30, 20), HeroAttack);
+  EXPECT_EQ(HeroDecides(10, 20, 20), HeroMagic);
+  EXPECT_EQ(HeroDecides(10, kUntried, 5), HeroMagic);  // the marker loses as the number it is
+  EXPECT_EQ(HeroDecides(10, 5, kUntried), HeroAttack);
 }
 
 TEST_F(Decisions, ExtremeNumbersAreComparedExactly) {
@@ -84,13 +94,13 @@ TEST_F(Decisions, ExtremeNumbersAreComparedExactly) {
   State.EnemiesAlive = 4;
   State.MaxEnemyDamage = 4096;
   State.Hero.MaxHealth = 32767;
-  EXPECT_EQ(HeroDecides(32000, 30, 20), "cure");  // D = 16384 <= 32020
+  EXPECT_EQ(HeroDecides(32000, 30, 20), HeroCure);  // D = 16384 <= 32020
   // S = 32767 + 32000 does not fit either.
   State.Hero.Magic = 32767;
-  EXPECT_EQ(HeroDecides(32000, 30, 20), "cure");
+  EXPECT_EQ(HeroDecides(32000, 30, 20), HeroCure);
   State.MaxEnemyDamage = 32767;
   State.Hero.Magic = -32768;
-  EXPECT_EQ(HeroDecides(-32768, 30, 20), "attack");  // D = 131068 > S = -65536
+  EXPECT_EQ(HeroDecides(-32768, 30, 20), HeroAttack);  // D = 131068 > S = -65536
 }
 
 TEST_F(Decisions, EachDecisionRecordsTheBestEstimateAndCountsItself) {
@@ -141,25 +151,41 @@ TEST_F(Decisions, AnEnemyAboveFullHealthOrFallenIsNeverPreferred) {
 }
 
 TEST_F(Decisions, AnEnemyAttacksBelowThreeQuartersAndUsesSuicideFromThere) {
-  const struct {
-    float r;
-    const char* message;
-  } cases[] = {{0.0f, "Enemy 2 attacked Hero."},
-               {0.25f, "Enemy 2 attacked Hero."},
-               {std::nextafter(0.75f, 0.0f), "Enemy 2 attacked Hero."},
-               {0.75f, "Enemy 2 used Suicide on Hero."},
-               {std::nextafter(1.0f, 0.0f), "Enemy 2 used Suicide on Hero."}};
+  const std::pair<float, Move> cases[] = {{0.0f, EnemyAttack},
+                                          {0.25f, EnemyAttack},
+                                          {std::nextafter(0.75f, 0.0f), EnemyAttack},
+                                          {0.75f, EnemySuicide},
+                                          {std::nextafter(1.0f, 0.0f), EnemySuicide}};
   State.Turn = 2;
   int moves = 0;
-  for (const auto& c : cases) {
+  for (const auto& [r, move] : cases) {
     State.Enemies(2).Health = 20;
-    Draws({c.r});
+    Draws({r});
     MoveChooser::ChooseEnemyMove();
-    EXPECT_EQ(frmBattle().lblInfo.Caption(), c.message) << c.r;
+    EXPECT_EQ(stage_.shown, move) << r;
     EXPECT_EQ(State.EnemyMoves, ++moves);
   }
   EXPECT_EQ(State.EnemyMove, 2);
   EXPECT_EQ(random_->reseeds, 5);
+}
+
+TEST_F(Decisions, NextTurnPassesOverRetiredEnemiesWithARedrawForEach) {
+  State.LastTurn = 3;
+  State.Enemies(3).Alive = rt::kFalse;
+  State.Turn = 2;
+  Draws({0.0f});
+  Battle::NextTurn();  // 3 is passed over, then the Hero moves
+  EXPECT_EQ(State.Turn, 0);
+  EXPECT_EQ(stage_.redraws, 2);
+  EXPECT_EQ(State.HeroMoves, 1);
+
+  State.Enemies(1).Alive = State.Enemies(2).Alive = rt::kFalse;
+  State.Enemies(3).Alive = rt::kTrue;
+  Draws({0.4f});
+  Battle::NextTurn();  // 1 and 2 are passed over, Enemy 3 attacks
+  EXPECT_EQ(State.Turn, 3);
+  EXPECT_EQ(stage_.redraws, 5);
+  EXPECT_EQ(stage_.shown, EnemyAttack);
 }
 
 TEST_F(Decisions, RandomEnemyIndicesFollowTheirBoundaries) {
@@ -211,9 +237,7 @@ class Shares : public Decisions {
     auto random = std::make_unique<CountedRandom>();
     counted_ = random.get();
     Install(std::move(random));
-    Runtime().SetTraceSink({});
     FillDefaults(5);
-    frmBattle();
   }
 
   std::vector<double> PickShares(int draws) {

@@ -1,5 +1,6 @@
 #include "BSettings.h"
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <variant>
@@ -15,8 +16,9 @@ namespace duelmark::BSettings {
 namespace {
 
 std::string Refusal(const std::string& name, char decimalSeparator) {
-  return name + " must be a number from -32768 to 32767.\nA fraction, written with \"" + decimalSeparator +
-         "\", is rounded to the nearest whole number.";
+  using Range = std::numeric_limits<Int16>;
+  return name + " must be a number from " + rt::ToText(Range::min()) + " to " + rt::ToText(Range::max()) +
+         ".\nA fraction, written with \"" + decimalSeparator + "\", is rounded to the nearest whole number.";
 }
 
 }  // namespace
@@ -34,7 +36,7 @@ bool LaunchBattle() {
   };
 
   // The conversion order decides which refusal the user sees first.
-  const auto enemies = convert(settings.lstNumEn, "The \"Number of Enemies\"");
+  const auto enemies = convert(settings.lstNumEn, "The \"" + std::string(FrmBattleSettings::EnemyCountName) + "\"");
   if (!enemies) return false;
   StatisticValues values{};
   for (std::size_t i = 0; i < kStatistics.size(); ++i) {

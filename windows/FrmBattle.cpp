@@ -1,6 +1,9 @@
 #include "FrmBattle.h"
 
+#include <array>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "Look.h"
 #include "Runtime.h"
@@ -34,6 +37,16 @@ Design Picture(double left, double top, double width, double height, bool visibl
           .accessibleName = std::move(shows)};
 }
 
+// The Enemies' indices as the control arrays take them: front to back, and back to front.
+template <class Indices>
+struct EnemyOrder;
+template <std::size_t... I>
+struct EnemyOrder<std::index_sequence<I...>> {
+  static constexpr std::initializer_list<int> kAscending = {static_cast<int>(I) + 1 ...};
+  static constexpr std::initializer_list<int> kDescending = {kMaxEnemies - static_cast<int>(I)...};
+};
+using EnemyIndices = EnemyOrder<std::make_index_sequence<kMaxEnemies>>;
+
 // A label in one row of the Enemies' health table, a row per Enemy, hidden until a battle
 // has that many Enemies.
 std::function<Design(int)> EnemyRow(rt::Control& table, const Design& label) {
@@ -60,9 +73,9 @@ FrmBattle::FrmBattle()
                       .caption = "Enemies Health",
                       .backColor = kDarkBlue,
                       .font = Comic(8.25, true)})),
-      lblEnemy(AddArray(ControlKind::Label, "lblEnemy", {1, 2, 3, 4, 5},
+      lblEnemy(AddArray(ControlKind::Label, "lblEnemy", EnemyIndices::kAscending,
                         EnemyRow(frmEnemies, {.left = 120, .width = 735, .height = 255, .font = Comic(8.25, false)}))),
-      lblEnemyHP(AddArray(ControlKind::Label, "lblEnemyHP", {1, 2, 3, 4, 5},
+      lblEnemyHP(AddArray(ControlKind::Label, "lblEnemyHP", EnemyIndices::kAscending,
                           EnemyRow(frmEnemies, {.left = 1080,
                                                 .width = 75,
                                                 .height = 240,
@@ -70,11 +83,11 @@ FrmBattle::FrmBattle()
                                                 .autoSize = true,
                                                 .font = Comic(8.25, true)}))),
       lblSlash(
-          AddArray(ControlKind::Label, "lblSlash", {1, 2, 3, 4, 5},
+          AddArray(ControlKind::Label, "lblSlash", EnemyIndices::kAscending,
                    EnemyRow(frmEnemies,
                             {.left = 1200, .width = 135, .height = 255, .caption = "/", .font = Comic(8.25, true)}))),
       lblEnemyMax(
-          AddArray(ControlKind::Label, "lblEnemyMax", {1, 2, 3, 4, 5},
+          AddArray(ControlKind::Label, "lblEnemyMax", EnemyIndices::kAscending,
                    EnemyRow(frmEnemies,
                             {.left = 1320, .width = 75, .height = 240, .autoSize = true, .font = Comic(8.25, true)}))),
       tmrEnemyAttack(Add(ControlKind::Timer, "tmrEnemyAttack", Timer(50))),
@@ -210,12 +223,12 @@ FrmBattle::FrmBattle()
                    .visible = false,
                    .backColor = kDarkBlue,
                    .accessibleName = "message bar"})),
-      imgEnemy(AddArray(ControlKind::Image, "imgEnemy", {5, 4, 3, 2, 1},
+      imgEnemy(AddArray(ControlKind::Image, "imgEnemy", EnemyIndices::kDescending,
                         [](int i) {
-                          static constexpr double kLeft[] = {720, 720, 120, 120, 120};
-                          static constexpr double kTop[] = {2280, 3000, 1920, 2640, 3360};
+                          static constexpr std::array<double, kMaxEnemies> kLeft = {720, 720, 120, 120, 120};
+                          static constexpr std::array<double, kMaxEnemies> kTop = {2280, 3000, 1920, 2640, 3360};
                           const auto at = static_cast<std::size_t>(i - 1);
-                          return Picture(kLeft[at], kTop[at], 435, 465, false, "enemy", "Enemy " + std::to_string(i));
+                          return Picture(kLeft[at], kTop[at], 435, 465, false, "enemy", EnemyName(i));
                         })),
       shpStats(Add(ControlKind::Shape, "shpStats",
                    {.left = 0,
@@ -233,6 +246,8 @@ FrmBattle::FrmBattle()
   tmrCure.OnTimer([this] { tmrCure_Timer(); });
   tmrEnemyAttack.OnTimer([this] { tmrEnemyAttack_Timer(); });
 }
+
+std::string EnemyName(int index) { return "Enemy " + rt::ToText(index); }
 
 FrmBattle& frmBattle() { return rt::Instance<FrmBattle>(); }
 

@@ -1,11 +1,14 @@
 #pragma once
 // The battle window: the stage on which a battle is watched.
+#include <string>
+
+#include "BattleStage.h"
 #include "BattleState.h"
 #include "Window.h"
 
 namespace duelmark {
 
-class FrmBattle final : public rt::Window {
+class FrmBattle final : public rt::Window, public BattleStage {
  public:
   static constexpr const char* kName = "frmBattle";
   FrmBattle();
@@ -20,6 +23,12 @@ class FrmBattle final : public rt::Window {
   void tmrEnd_Timer();
   // Closes this window and shows the end window.
   void BattleOver();
+
+  // The battle as the engine hands it over.
+  void RefreshBattlefield() override;
+  void ShowMove(Move move) override;
+  void ShowEnemiesDefeated() override;
+  void ShowHeroDefeated() override;
 
   // The animations that end each move.
   void tmrHeroAttack_Timer();
@@ -62,6 +71,9 @@ class FrmBattle final : public rt::Window {
   rt::Control& shpStats;
   rt::Control& imgBackground;
 };
+
+// How the battle window names an Enemy: "Enemy 3".
+std::string EnemyName(int index);
 
 // The battle window's single instance, created and loaded on first use.
 FrmBattle& frmBattle();

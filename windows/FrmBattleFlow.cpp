@@ -1,5 +1,6 @@
 // The battle window's own flow: it opens idle, the Start button makes the first move, a
-// 3-2-1 pause runs between moves and a closing countdown hands over to the end window.
+// 3-2-1 pause runs between moves, and once a side has won a closing countdown hands over to
+// the end window.
 #include <string>
 
 #include "Battle.h"
@@ -42,12 +43,30 @@ void FrmBattle::tmrPause_Timer() {
   }
 }
 
+// The last move's message stays on its bar, which the countdown then takes over.
+void FrmBattle::ShowEnemiesDefeated() {
+  TimerSeconds = 0;
+  shpInfo.SetVisible(true);
+  lblInfo.SetVisible(true);
+  frmEnd().lblEnd.SetCaption("The Hero has defeated all Enemies.");
+  tmrEnd.SetEnabled(true);
+}
+
+void FrmBattle::ShowHeroDefeated() {
+  frmEnd().lblEnd.SetCaption("The Enemies have defeated the Hero.");
+  tmrEnd.SetEnabled(true);
+  TimerSeconds = 0;
+  shpInfo.SetVisible(true);
+  lblInfo.SetVisible(true);
+}
+
 void FrmBattle::tmrEnd_Timer() {
   TimerSeconds = rt::Add(TimerSeconds, 1);
-  const std::string remaining = rt::ToText(6 - TimerSeconds) + " seconds.";
-  lblInfo.SetCaption("The Battle is Over.  End in " + remaining);
-  // Heard once: a listener needs no count of every second.
-  if (TimerSeconds == 1) lblInfo.Announce("The Battle is Over. End in " + remaining);
+  const std::string over = "The Battle is Over.";
+  const std::string endIn = "End in " + rt::ToText(6 - TimerSeconds) + " seconds.";
+  lblInfo.SetCaption(over + "  " + endIn);
+  // Heard once, with one blank: a listener needs no count of every second.
+  if (TimerSeconds == 1) lblInfo.Announce(over + " " + endIn);
   if (TimerSeconds == 6) BattleOver();
 }
 

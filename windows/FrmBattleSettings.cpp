@@ -41,13 +41,9 @@ Design Frame(const char* caption, double left, double top, double width, double 
 // Built here rather than inline in the window's constructor, where GCC 12 at -O3 reports a
 // false -Wmaybe-uninitialized for the strings of an inline temporary.
 Design EnemyCountList() {
-  Design list{.left = 2355,
-              .top = 3720,
-              .width = 375,
-              .height = 1035,
-              .tabIndex = 27,
-              .accessibleName = "Number of Enemies (1-5)"};
-  list.items = {"1", "2", "3", "4", "5"};
+  Design list{.left = 2355, .top = 3720, .width = 375, .height = 1035, .tabIndex = 27};
+  list.accessibleName = std::string(FrmBattleSettings::EnemyCountName) + " (1-" + rt::ToText(kMaxEnemies) + ")";
+  for (int count = 1; count <= kMaxEnemies; ++count) list.items.push_back(rt::ToText(count));
   return list;
 }
 
@@ -108,7 +104,7 @@ FrmBattleSettings::FrmBattleSettings()
                    .top = 240,
                    .width = 2535,
                    .height = 375,
-                   .caption = "Number of Enemies (1-5) =",
+                   .caption = lstNumEn.AccessibleName() + " =",
                    .tabIndex = 26,
                    .accessibleName = lstNumEn.AccessibleName(),
                    .labelFor = &lstNumEn})),

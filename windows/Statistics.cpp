@@ -32,7 +32,7 @@ StatisticValues DefaultValues() {
 void FillBattleState(Int16 enemies, const StatisticValues& values) {
   State.NumEnemies = enemies;
   State.Hero = {.Alive = rt::kTrue};
-  for (int i = 1; i <= 5; ++i) State.Enemies(i).Alive = rt::kFalse;
+  for (int i = 1; i <= kMaxEnemies; ++i) State.Enemies(i).Alive = rt::kFalse;
   for (int i = 1; i <= State.NumEnemies; ++i) State.Enemies(i).Alive = rt::kTrue;
   for (std::size_t s = 0; s < kStatistics.size(); ++s) {
     const Statistic& statistic = kStatistics[s];

@@ -10,6 +10,7 @@ const here = path.dirname(fileURLToPath(import.meta.url));
 const tests = path.join(here, '../../tests/web');
 const { closeChromium, launchChromium } = await import(path.join(tests, 'chromium.mjs'));
 const { serve } = await import(path.join(tests, 'static-server.mjs'));
+const { battleTimers } = await import(path.join(tests, 'battle-timers.mjs'));
 const [site, enemies = '2'] = process.argv.slice(2);
 
 // The page's weight: every file, fonts apart.
@@ -74,8 +75,7 @@ const traced = await battle('?trace');
 const lines = traced.trace.map(line => line.match(/^(\d+\.\d{3}) (.*)$/)).filter(Boolean)
   .map(([, t, what]) => [Number(t), what]);
 let worst = 0, phases = 0;
-for (const [timer, interval, ticks] of [['tmrHeroAttack', 0.05, 60], ['tmrCure', 0.05, 60],
-                                        ['tmrEnemyAttack', 0.05, 60], ['tmrPause', 1, 4], ['tmrEnd', 1, 6]]) {
+for (const [timer, { interval, ticks }] of Object.entries(battleTimers)) {
   let begun = null, count = 0;
   for (const [time, what] of lines) {
     if (what === `frmBattle.${timer}.Enabled=True`) [begun, count] = [time, 0];

@@ -7,6 +7,7 @@
 //   node browser-scenario.mjs SITE_DIR [SCREENSHOT_DIR]
 import assert from 'node:assert/strict';
 import path from 'node:path';
+import { battleTimers } from './battle-timers.mjs';
 import { closeChromium, launchChromium } from './chromium.mjs';
 import { serve } from './static-server.mjs';
 
@@ -84,10 +85,10 @@ try {
   const count = line => Number(line.match(/= (-?\d+)$/)[1]);
   assert.equal(count(total), count(hero) + count(enemy));
 
-  // The trace tells the same battle: every move animated in all of its 60 ticks.
-  const heroTicks = ticks('tmrHeroAttack') + ticks('tmrCure');
-  assert.equal(heroTicks, 60 * count(hero), 'every Hero move in 60 ticks');
-  assert.equal(ticks('tmrEnemyAttack'), 60 * count(enemy), 'every Enemy move in 60 ticks');
+  // The trace tells the same battle: every move animated in all of its ticks.
+  const moveTicks = battleTimers.tmrHeroAttack.ticks;
+  assert.equal(ticks('tmrHeroAttack') + ticks('tmrCure'), moveTicks * count(hero), 'every Hero move in full');
+  assert.equal(ticks('tmrEnemyAttack'), moveTicks * count(enemy), 'every Enemy move in full');
   assert.ok(trace.includes(trace.find(l => l.endsWith(`frmEnd.lblTotal.Caption="${total}"`))), 'the report is traced');
   // Heard once each: every move with the message on the screen, then the closing countdown.
   const heard = await page.evaluate(() => window.heard);
@@ -101,7 +102,7 @@ try {
   // On schedule despite the stall: the battle lasts what its ticks add up to, in real time.
   const at = suffix => time(trace.find(line => line.endsWith(suffix)));
   const lasted = at('frmEnd.Show') - at('frmBattle.cmdStart_Click');
-  const scheduled = (heroTicks + ticks('tmrEnemyAttack')) * 0.05 + ticks('tmrPause') + ticks('tmrEnd');
+  const scheduled = Object.entries(battleTimers).reduce((sum, [timer, { interval }]) => sum + interval * ticks(timer), 0);
   assert.ok(Math.abs(lasted - scheduled) < 0.02 * scheduled, `lasted ${lasted} s for ${scheduled} s of ticks`);
   assert.ok(Math.abs(watched - lasted) < 1, `watched ${watched} s, traced ${lasted} s`);
 

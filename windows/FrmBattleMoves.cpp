@@ -1,0 +1,127 @@
+// How the battle window shows a move the engine has settled: the move's picture jumps into
+// place, its figure appears, the message bar says what happened (a listener also hears the
+// result) and the move's animation timer starts.
+#include <string>
+
+#include "FrmBattle.h"
+
+namespace duelmark {
+namespace {
+
+using rt::ToText;
+
+// What tells the Hero's attack and magic apart on the screen.
+struct HeroHit {
+  rt::Control& picture;
+  double topOffset;  // from the target's picture
+  double leftOffset;
+  bool hidesHero;
+  const char* message;  // "The Hero attacked ", completed by the target's name
+};
+
+// What tells an Enemy's attack and suicide apart on the screen.
+struct EnemyHit {
+  rt::Control& picture;
+  double top;
+  double left;
+  const char* message;  // " attacked Hero.", after the actor's name
+};
+
+// A floating figure, its sign in front: "-10", "+20". Appended rather than written as
+// "-" + text, where GCC 12 at -O3 reports a false -Wrestrict inside std::string (GCC bug
+// 105651).
+std::string Figure(char sign, Int16 value) {
+  std::string figure(1, sign);
+  return figure += ToText(value);
+}
+
+// What a listener hears of a fighter after a move: "Enemy 2 10 of 20", or that it fell.
+std::string Standing(const std::string& fighter, Int16 health, Int16 maxHealth) {
+  if (health <= 0) return fighter + " is defeated.";
+  return fighter + " " + ToText(health) + " of " + ToText(maxHealth) + ".";
+}
+
+std::string Damage(Int16 damage) { return ToText(damage) + " damage. "; }
+
+// The message on its bar, and the move with its result, announced once.
+void ShowMessage(FrmBattle& form, const std::string& message, const std::string& result) {
+  form.shpInfo.SetVisible(true);
+  form.lblInfo.SetVisible(true);
+  form.lblInfo.SetCaption(message);
+  form.lblInfo.Announce(message + " " + result);
+}
+
+void StartAnimation(FrmBattle& form, rt::Control& timer) {
+  form.TimerSeconds = 0;
+  timer.SetEnabled(true);
+}
+
+void ShowHit(FrmBattle& form, const HeroHit& move) {
+  const int target = State.HeroTarget;
+  const EnemyRecord& enemy = State.Enemies(target);
+  rt::Control& targetPicture = form.imgEnemy(target);
+
+  move.picture.SetTop(targetPicture.Top() + move.topOffset);
+  move.picture.SetLeft(targetPicture.Left() + move.leftOffset);
+  if (move.hidesHero) form.imgHero.SetVisible(false);
+  move.picture.SetVisible(true);
+
+  form.lblEnemyInfo.SetVisible(true);
+  form.lblEnemyInfo.SetCaption(Figure('-', State.Damage));
+  form.lblEnemyInfo.SetTop(targetPicture.Top() - 240);
+  form.lblEnemyInfo.SetLeft(targetPicture.Left() + 120);
+
+  const std::string enemyName = EnemyName(target);
+  ShowMessage(form, move.message + enemyName + ".",
+              Damage(State.Damage) + Standing(enemyName, enemy.Health, enemy.MaxHealth));
+  StartAnimation(form, form.tmrHeroAttack);
+}
+
+void ShowHit(FrmBattle& form, const EnemyHit& move) {
+  const int actor = State.Turn;
+
+  form.imgEnemy(actor).SetVisible(false);
+  move.picture.SetVisible(true);
+  move.picture.SetTop(move.top);
+  move.picture.SetLeft(move.left);
+
+  form.lblHeroInfo.SetVisible(true);
+  form.lblHeroInfo.SetTop(1800);
+  form.lblHeroInfo.SetLeft(3720);
+  form.lblHeroInfo.SetCaption(Figure('-', State.Damage));
+
+  const HeroRecord& hero = State.Hero;
+  ShowMessage(form, EnemyName(actor) + move.message,
+              Damage(State.Damage) + Standing("Hero", hero.Health, hero.MaxHealth));
+  StartAnimation(form, form.tmrEnemyAttack);
+}
+
+void ShowCure(FrmBattle& form) {
+  const HeroRecord& hero = State.Hero;
+  form.lblCure.SetTop(1920);
+  form.lblCure.SetLeft(4440);
+  form.lblCure.SetVisible(true);
+  form.lblCure.SetCaption(Figure('+', hero.Magic));
+
+  form.imgCure.SetVisible(true);
+  form.imgCure.SetTop(2160);
+  form.imgCure.SetLeft(3960);
+
+  ShowMessage(form, "Hero gained " + ToText(hero.Magic) + " using Cure.",
+              Standing("Hero", hero.Health, hero.MaxHealth));
+  StartAnimation(form, form.tmrCure);
+}
+
+}  // namespace
+
+void FrmBattle::ShowMove(Move move) {
+  switch (move) {
+    case Move::HeroAttack: return ShowHit(*this, HeroHit{imgHeroAttack, -120, 120, true, "The Hero attacked "});
+    case Move::HeroMagic: return ShowHit(*this, HeroHit{imgMagic, -30, -70, false, "The Hero used Magic on "});
+    case Move::HeroCure: return ShowCure(*this);
+    case Move::EnemyAttack: return ShowHit(*this, EnemyHit{imgEnemyAttack, 2040, 4200, " attacked Hero."});
+    case Move::EnemySuicide: return ShowHit(*this, EnemyHit{imgSuicide, 2040, 3840, " used Suicide on Hero."});
+  }
+}
+
+}  // namespace duelmark
