@@ -35,13 +35,13 @@ class ScriptedRandom final : public rt::RandomSource {
   int reseeds = 0;
 };
 
-// A view that reads every message box at once and closes it, keeping its text.
+// A view that reads every message box at once and closes it, keeping its text. It lives as long
+// as its runtime; a test may put a view of its own in its place.
 class MessageReader final : public rt::RuntimeObserver {
  public:
   MessageReader(rt::Runtime& runtime, std::vector<std::string>& read) : runtime_(runtime), read_(read) {
     runtime_.SetObserver(this);
   }
-  ~MessageReader() override { runtime_.SetObserver(nullptr); }
   void MessageShown(rt::Window&, const std::string& text) override {
     read_.push_back(text);
     runtime_.MessageClosed();
@@ -60,13 +60,14 @@ class Harness : public ::testing::Test {
     ResetBattleState();
   }
 
-  // A fresh runtime on virtual time with the given generator; random_ is set only when the
-  // generator is scripted.
+  // A fresh runtime on virtual time with the given generator, whose messages are read into
+  // messages_; random_ is set only when the generator is scripted.
   void Install(std::unique_ptr<rt::RandomSource> random) {
     auto clock = std::make_unique<rt::VirtualClock>();
     clock_ = clock.get();
     random_ = dynamic_cast<ScriptedRandom*>(random.get());
     runtime_ = std::make_unique<rt::Runtime>(std::move(clock), std::move(random));
+    reader_ = std::make_unique<MessageReader>(*runtime_, messages_);
     rt::program = runtime_.get();
     runtime_->SetTraceSink([this](std::string_view line) { trace_.emplace_back(line); });
     trace_.clear();
@@ -92,6 +93,8 @@ class Harness : public ::testing::Test {
   }
 
   std::unique_ptr<rt::Runtime> runtime_;
+  std::vector<std::string> messages_;
+  std::unique_ptr<MessageReader> reader_;
   rt::VirtualClock* clock_;
   ScriptedRandom* random_;
   std::vector<std::string> trace_;

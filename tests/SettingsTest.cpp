@@ -19,10 +19,7 @@ class Settings : public Harness {
  protected:
   Settings() { Open(); }
   // The settings window as the program opens it, on a fresh runtime after the first time.
-  void Open() {
-    reader_ = std::make_unique<MessageReader>(Runtime(), messages_);
-    frmBattleSettings().Show();
-  }
+  void Open() { frmBattleSettings().Show(); }
   void Reopen() {
     Install(std::make_unique<ScriptedRandom>());
     Open();
@@ -45,8 +42,6 @@ class Settings : public Harness {
     texts.push_back(Form().lstNumEn.Text());
     return texts;
   }
-  std::vector<std::string> messages_;
-  std::unique_ptr<MessageReader> reader_;
 };
 
 TEST_F(Settings, OpensWithTheDefaultsAndTheHelpPanelParkedAndDefaultsBringThemBack) {
