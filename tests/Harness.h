@@ -35,23 +35,6 @@ class ScriptedRandom final : public rt::RandomSource {
   int reseeds = 0;
 };
 
-// A view that reads every message box at once and closes it, keeping its text.
-class MessageReader final : public rt::RuntimeObserver {
- public:
-  MessageReader(rt::Runtime& runtime, std::vector<std::string>& read) : runtime_(runtime), read_(read) {
-    runtime_.SetObserver(this);
-  }
-  ~MessageReader() override { runtime_.SetObserver(nullptr); }
-  void MessageShown(rt::Window&, const std::string& text) override {
-    read_.push_back(text);
-    runtime_.MessageClosed();
-  }
-
- private:
-  rt::Runtime& runtime_;
-  std::vector<std::string>& read_;
-};
-
 class Harness : public ::testing::Test {
  protected:
   Harness() {
