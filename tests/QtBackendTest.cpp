@@ -114,6 +114,7 @@ TEST_F(QtBackend, AutoSizeLabelsKeepTheirAnchorAsTheCaptionGrows) {
   QWidget& info = WidgetOf(form.lblInfo);
   EXPECT_NEAR(info.geometry().center().x(), 2497.5 / 15, 1.0);
   EXPECT_GT(info.width(), 100);
+  EXPECT_FALSE(info.autoFillBackground());  // the box behind it shows through
 }
 
 TEST_F(QtBackend, ClosingTheWindowByItsTitleBarEndsTheProgram) {
