@@ -7,33 +7,6 @@ namespace {
 
 using BattleWindow = Harness;
 
-TEST_F(BattleWindow, LoadSetsTheStartValuesAndDrawsThreeEnemies) {
-  FillDefaults(3);
-  FrmBattle& form = frmBattle();
-  EXPECT_EQ(State.LastTurn, 3);
-  EXPECT_EQ(State.EnemiesAlive, 3);
-  EXPECT_EQ(State.Turn, 0);
-  EXPECT_EQ(State.AttackEstimate, BattleState::kUntried);
-  EXPECT_EQ(State.MagicEstimate, BattleState::kUntried);
-  EXPECT_FALSE(form.Visible());
-  for (int i = 1; i <= 5; ++i) {
-    SCOPED_TRACE(i);
-    const bool inBattle = i <= 3;
-    EXPECT_EQ(form.imgEnemy(i).Visible(), inBattle);
-    EXPECT_EQ(form.lblEnemy(i).Visible(), inBattle);
-    EXPECT_EQ(form.lblEnemyHP(i).Visible(), inBattle);
-    EXPECT_EQ(form.lblSlash(i).Visible(), inBattle);
-    EXPECT_EQ(form.lblEnemyMax(i).Visible(), inBattle);
-    EXPECT_EQ(form.lblEnemy(i).Caption(), inBattle ? "Enemy " + std::to_string(i) : "");
-    EXPECT_EQ(form.lblEnemyHP(i).Caption(), inBattle ? "20" : "");
-  }
-  EXPECT_TRUE(form.imgHeroArrow.Visible());
-  EXPECT_FALSE(form.imgEnemyArrow.Visible());
-  EXPECT_EQ(form.lblHP.Caption(), "100");
-  EXPECT_EQ(form.lblHPMax.Caption(), "100");
-  EXPECT_EQ(Runtime().NextTimerDue(), std::nullopt);
-}
-
 // At the same offset from each Enemy's picture, even a moved or a hidden one.
 TEST_F(BattleWindow, TheArrowStandsOverTheActingEnemy) {
   FillDefaults(5);

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include "Battle.h"
@@ -52,40 +53,43 @@ class Decisions : public Harness {
 
 constexpr int kUntried = BattleState::kUntried;
 
-TEST_F(Decisions, AnUnhurtHeroTriesAttackThenMagicThenUsesTheBetterEstimate) {
-  EXPECT_EQ(HeroDecides(100, kUntried, kUntried), HeroAttack);
-  EXPECT_EQ(HeroDecides(100, 10, kUntried), HeroMagic);
-  // Both tried: the rule named no move here; the better estimate is used, ties to magic.
-  EXPECT_EQ(HeroDecides(100, 11, 10), HeroAttack);
-  EXPECT_EQ(HeroDecides(100, 10, 10), HeroMagic);
-  EXPECT_EQ(HeroDecides(100, -5, 0), HeroMagic);
-  EXPECT_EQ(State.HeroMoves, 5);
-  // Above the maximum after a negative hit counts as unhurt, however dangerous the Enemies:
-  // it tries magic, where an endangered Hero would attack with the better estimate.
-  State.MaxEnemyDamage = 90;
-  EXPECT_EQ(HeroDecides(101, 12, kUntried), HeroMagic);
-}
-
-TEST_F(Decisions, AHurtHeroOutOfDangerChoosesLikeAnUnhurtOne) {
-  State.MaxEnemyDamage = 0;  // nobody has hit yet: always safe, never a cure
-  EXPECT_EQ(HeroDecides(1, kUntried, kUntried), HeroAttack);
-  EXPECT_EQ(HeroDecides(90, 5, kUntried), HeroMagic);
-  EXPECT_EQ(HeroDecides(90, 5, 4), HeroAttack);
-  EXPECT_EQ(HeroDecides(90, 4, 4), HeroMagic);
-  State.MaxEnemyDamage = 14;  // 2D = 84 < 90
-  EXPECT_EQ(HeroDecides(90, 4, 9), HeroMagic);
-}
-
-TEST_F(Decisions, AnEndangeredHeroCuresWhileTheCureCanKeepUp) {
-  State.MaxEnemyDamage = 15;                     // three Enemies alive: D = 45, 2D = 90
-  EXPECT_EQ(HeroDecides(90, 30, 20), HeroCure);  // 2D equal to the health is not safe
-  State.MaxEnemyDamage = 10;                     // D = 30 = Magic 20 + Health 10
-  EXPECT_EQ(HeroDecides(10, 30, 20), HeroCure);
-  State.Hero.Magic = 19;  // D = 30 > 29: fight with the better move instead
-  EXPECT_EQ(HeroDecides(10, 30, 20), HeroAttack);
-  EXPECT_EQ(HeroDecides(10, 20, 20), HeroMagic);
-  EXPECT_EQ(HeroDecides(10, kUntried, 5), HeroMagic);  // the marker loses as the number it is
-  EXPECT_EQ(HeroDecides(10, 5, kUntried), HeroAttack);
+// With three Enemies alive, D is the largest hit seen times three: a Hero safe from 2D, or
+// unhurt, tries attack, then magic, then the better estimate (ties to magic); one in danger
+// cures while D is at most Magic + Health, and otherwise fights with the better estimate.
+TEST_F(Decisions, TheHeroTriesEachMoveWhileSafeCuresWhileItCanKeepUpAndElseFightsWithTheBetter) {
+  struct Case {
+    int largestHit, magic, health, attackEstimate, magicEstimate;
+    Move move;
+  };
+  const Case cases[] = {
+      {0, 20, 100, kUntried, kUntried, HeroAttack},
+      {0, 20, 100, 10, kUntried, HeroMagic},
+      {0, 20, 100, 11, 10, HeroAttack},
+      {0, 20, 100, 10, 10, HeroMagic},
+      {0, 20, 100, -5, 0, HeroMagic},
+      {90, 20, 101, 12, kUntried, HeroMagic},      // above the maximum after a negative hit: unhurt
+      {0, 20, 1, kUntried, kUntried, HeroAttack},  // nobody has hit yet: always safe, never a cure
+      {0, 20, 90, 5, kUntried, HeroMagic},
+      {0, 20, 90, 5, 4, HeroAttack},
+      {0, 20, 90, 4, 4, HeroMagic},
+      {14, 20, 90, 4, 9, HeroMagic},     // 2D = 84 < 90
+      {15, 20, 90, 30, 20, HeroCure},    // 2D = 90: not safe
+      {10, 20, 10, 30, 20, HeroCure},    // D = 30 = Magic 20 + Health 10
+      {10, 19, 10, 30, 20, HeroAttack},  // D = 30 > 29
+      {10, 19, 10, 20, 20, HeroMagic},
+      {10, 19, 10, kUntried, 5, HeroMagic},  // the marker loses as the number it is
+      {10, 19, 10, 5, kUntried, HeroAttack},
+  };
+  for (const Case& c : cases) {
+    State.MaxEnemyDamage = static_cast<Int16>(c.largestHit);
+    State.Hero.Magic = static_cast<Int16>(c.magic);
+    EXPECT_EQ(HeroDecides(c.health, c.attackEstimate, c.magicEstimate), c.move)
+        << c.largestHit << " " << c.magic << " " << c.health << " " << c.attackEstimate << " " << c.magicEstimate;
+  }
+  EXPECT_EQ(State.HeroMoves, static_cast<int>(std::size(cases)));
+  State.HeroMoves = 32767;
+  HeroDecides(100, 12, 30);
+  EXPECT_EQ(State.HeroMoves, 32767);  // saturates instead of ending the program
 }
 
 TEST_F(Decisions, ExtremeNumbersAreComparedExactly) {
@@ -101,17 +105,6 @@ TEST_F(Decisions, ExtremeNumbersAreComparedExactly) {
   State.MaxEnemyDamage = 32767;
   State.Hero.Magic = -32768;
   EXPECT_EQ(HeroDecides(-32768, 30, 20), HeroAttack);  // D = 131068 > S = -65536
-}
-
-TEST_F(Decisions, EachDecisionRecordsTheBestEstimateAndCountsItself) {
-  HeroDecides(100, 12, 30);
-  EXPECT_EQ(State.BestEstimate, 30);
-  HeroDecides(100, 12, kUntried);
-  EXPECT_EQ(State.BestEstimate, 12);
-  EXPECT_EQ(State.HeroMoves, 2);
-  State.HeroMoves = 32767;
-  HeroDecides(100, 12, 30);
-  EXPECT_EQ(State.HeroMoves, 32767);  // saturates instead of ending the program
 }
 
 TEST_F(Decisions, TheHeroAimsAtTheWeakestWoundedEnemy) {
@@ -191,28 +184,18 @@ TEST_F(Decisions, NextTurnPassesOverRetiredEnemiesWithARedrawForEach) {
 TEST_F(Decisions, RandomEnemyIndicesFollowTheirBoundaries) {
   // x = (n - 1) * r + 1 in single precision: the exact boundaries hold, and just inside them
   // the float sum itself rounds onto the half, so the neighbours are taken a little further.
-  EXPECT_EQ(PickWith(1, 0.99f), 1);
-  EXPECT_EQ(PickWith(2, 0.4999f), 1);
-  EXPECT_EQ(PickWith(2, 0.5f), 2);
-  EXPECT_EQ(PickWith(3, 0.2499f), 1);
-  EXPECT_EQ(PickWith(3, 0.25f), 2);
-  EXPECT_EQ(PickWith(3, 0.75f), 2);
-  EXPECT_EQ(PickWith(3, 0.7501f), 3);
-  EXPECT_EQ(PickWith(4, 0.1666f), 1);
-  EXPECT_EQ(PickWith(4, 0.1667f), 2);
-  EXPECT_EQ(PickWith(4, 0.5f), 2);
-  EXPECT_EQ(PickWith(4, 0.5001f), 3);
-  EXPECT_EQ(PickWith(4, 0.8333f), 3);
-  EXPECT_EQ(PickWith(4, 0.8334f), 4);
-  EXPECT_EQ(PickWith(5, 0.1249f), 1);
-  EXPECT_EQ(PickWith(5, 0.125f), 2);
-  EXPECT_EQ(PickWith(5, 0.375f), 2);
-  EXPECT_EQ(PickWith(5, 0.3751f), 3);
-  EXPECT_EQ(PickWith(5, 0.6249f), 3);
-  EXPECT_EQ(PickWith(5, 0.625f), 4);
-  EXPECT_EQ(PickWith(5, 0.875f), 4);
-  EXPECT_EQ(PickWith(5, 0.8751f), 5);
-  EXPECT_EQ(PickWith(5, std::nextafter(1.0f, 0.0f)), 5);
+  const std::tuple<int, float, int> picks[] = {{1, 0.99f, 1},   {2, 0.4999f, 1},
+                                               {2, 0.5f, 2},    {3, 0.2499f, 1},
+                                               {3, 0.25f, 2},   {3, 0.75f, 2},
+                                               {3, 0.7501f, 3}, {4, 0.1666f, 1},
+                                               {4, 0.1667f, 2}, {4, 0.5f, 2},
+                                               {4, 0.5001f, 3}, {4, 0.8333f, 3},
+                                               {4, 0.8334f, 4}, {5, 0.1249f, 1},
+                                               {5, 0.125f, 2},  {5, 0.375f, 2},
+                                               {5, 0.3751f, 3}, {5, 0.6249f, 3},
+                                               {5, 0.625f, 4},  {5, 0.875f, 4},
+                                               {5, 0.8751f, 5}, {5, std::nextafter(1.0f, 0.0f), 5}};
+  for (const auto& [enemies, r, picked] : picks) EXPECT_EQ(PickWith(enemies, r), picked) << enemies << " " << r;
 }
 
 // The real generator, counting its draws.

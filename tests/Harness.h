@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "BattleState.h"
+#include "MessageReader.h"
 #include "Runtime.h"
 #include "RuntimeError.h"
 #include "Statistics.h"
@@ -35,23 +36,6 @@ class ScriptedRandom final : public rt::RandomSource {
   int reseeds = 0;
 };
 
-// A view that reads every message box at once and closes it, keeping its text. It lives as long
-// as its runtime; a test may put a view of its own in its place.
-class MessageReader final : public rt::RuntimeObserver {
- public:
-  MessageReader(rt::Runtime& runtime, std::vector<std::string>& read) : runtime_(runtime), read_(read) {
-    runtime_.SetObserver(this);
-  }
-  void MessageShown(rt::Window&, const std::string& text) override {
-    read_.push_back(text);
-    runtime_.MessageClosed();
-  }
-
- private:
-  rt::Runtime& runtime_;
-  std::vector<std::string>& read_;
-};
-
 class Harness : public ::testing::Test {
  protected:
   Harness() {
@@ -67,7 +51,8 @@ class Harness : public ::testing::Test {
     clock_ = clock.get();
     random_ = dynamic_cast<ScriptedRandom*>(random.get());
     runtime_ = std::make_unique<rt::Runtime>(std::move(clock), std::move(random));
-    reader_ = std::make_unique<MessageReader>(*runtime_, messages_);
+    reader_ =
+        std::make_unique<MessageReader>(*runtime_, [this](const std::string& text) { messages_.push_back(text); });
     rt::program = runtime_.get();
     runtime_->SetTraceSink([this](std::string_view line) { trace_.emplace_back(line); });
     trace_.clear();

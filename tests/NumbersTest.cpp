@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "Int16.h"
 #include "NumberText.h"
 
@@ -8,16 +10,18 @@ namespace {
 using rt::NumberTextError;
 using rt::ParseNumber;
 
-TEST(Numbers, RoundHalfEvenSendsExactHalvesToTheEvenNeighbour) {
-  EXPECT_EQ(rt::RoundHalfEven(0.5), 0);
-  EXPECT_EQ(rt::RoundHalfEven(1.5), 2);
-  EXPECT_EQ(rt::RoundHalfEven(2.5), 2);
-  EXPECT_EQ(rt::RoundHalfEven(3.5), 4);
-  EXPECT_EQ(rt::RoundHalfEven(-2.5), -2);
-  EXPECT_EQ(rt::RoundHalfEven(2.4999), 2);
-  EXPECT_EQ(rt::RoundHalfEven(2.5001), 3);
-  EXPECT_EQ(rt::RoundHalfEven(1e9), 32767);
-  EXPECT_EQ(rt::RoundHalfEven(-1e9), -32768);
+TEST(Numbers, RoundHalfEvenSendsExactHalvesToTheEvenNeighbourAndSaturates) {
+  for (const auto& [value, rounded] : {std::pair{0.5, 0},
+                                       {1.5, 2},
+                                       {2.5, 2},
+                                       {3.5, 4},
+                                       {-2.5, -2},
+                                       {2.4999, 2},
+                                       {2.5001, 3},
+                                       {1e9, 32767},
+                                       {-1e9, -32768}}) {
+    EXPECT_EQ(rt::RoundHalfEven(value), rounded) << value;
+  }
 }
 
 TEST(Numbers, StoredResultsSaturateInsteadOfOverflowing) {
@@ -36,29 +40,28 @@ TEST(Numbers, TextIsPlainDecimalWithAMinusOnlyForNegatives) {
   EXPECT_EQ(rt::ToText(65534), "65534");
 }
 
-TEST(Numbers, ParsesBlanksSignsAndFractionsRoundedHalfToEven) {
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber(" 42 ")), 42);
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber("\t-7")), -7);
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber("+5")), 5);
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber("2.5")), 2);
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber("3.5")), 4);
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber("2.50001")), 3);
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber("-2.5")), -2);
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber(".5")), 0);
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber("7.")), 7);
+// Blanks, signs and fractions rounded half to even, over exactly the 16-bit range after rounding.
+TEST(Numbers, ParsesBlanksSignsAndFractionsWithinTheSixteenBitRange) {
+  for (const auto& [text, value] : {std::pair{" 42 ", 42},
+                                    {"\t-7", -7},
+                                    {"+5", 5},
+                                    {"2.5", 2},
+                                    {"3.5", 4},
+                                    {"2.50001", 3},
+                                    {"-2.5", -2},
+                                    {".5", 0},
+                                    {"7.", 7},
+                                    {"0", 0},
+                                    {"32767", 32767},
+                                    {"-32768", -32768},
+                                    {"32767.4", 32767},
+                                    {"-32768.5", -32768}}) {
+    EXPECT_EQ(std::get<rt::Int16>(ParseNumber(text)), value) << '"' << text << '"';
+  }
   EXPECT_EQ(std::get<rt::Int16>(ParseNumber("3,5", {.decimal = ',', .group = '.'})), 4);
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber("0")), 0);
-}
-
-TEST(Numbers, AcceptsExactlyTheSixteenBitRangeAfterRounding) {
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber("32767")), 32767);
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber("-32768")), -32768);
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber("32767.4")), 32767);
-  EXPECT_EQ(std::get<rt::Int16>(ParseNumber("-32768.5")), -32768);
-  EXPECT_EQ(std::get<NumberTextError>(ParseNumber("32767.5")), NumberTextError::OutOfRange);
-  EXPECT_EQ(std::get<NumberTextError>(ParseNumber("32768")), NumberTextError::OutOfRange);
-  EXPECT_EQ(std::get<NumberTextError>(ParseNumber("-32769")), NumberTextError::OutOfRange);
-  EXPECT_EQ(std::get<NumberTextError>(ParseNumber("99999999999999999999999")), NumberTextError::OutOfRange);
+  for (const char* text : {"32767.5", "32768", "-32769", "99999999999999999999999"}) {
+    EXPECT_EQ(std::get<NumberTextError>(ParseNumber(text)), NumberTextError::OutOfRange) << text;
+  }
 }
 
 TEST(Numbers, RefusesEverythingThatIsNotAPlainDecimalNumber) {

@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "../MessageReader.h"
 #include "BattleState.h"
 #include "FrmBattle.h"
 #include "FrmBattleSettings.h"
@@ -34,22 +35,6 @@ std::string StatisticText(std::mt19937& dice, bool wholeRange) {
   return std::to_string(value) + (dice() % 2 == 0 ? ".5" : ".49");
 }
 
-// A user who reads every message and closes it at once; what it reads is written to the
-// trace when the battle is shown.
-class MessageReader final : public rt::RuntimeObserver {
- public:
-  MessageReader(rt::Runtime& runtime, bool shown) : runtime_(runtime), shown_(shown) { runtime_.SetObserver(this); }
-  ~MessageReader() override { runtime_.SetObserver(nullptr); }
-  void MessageShown(rt::Window&, const std::string& text) override {
-    if (shown_) Print("message: " + text);
-    runtime_.MessageClosed();
-  }
-
- private:
-  rt::Runtime& runtime_;
-  bool shown_;
-};
-
 void Battle(std::mt19937& dice, bool wholeRange, bool shown) {
   auto owned = std::make_unique<rt::VirtualClock>();
   rt::VirtualClock& clock = *owned;
@@ -57,7 +42,10 @@ void Battle(std::mt19937& dice, bool wholeRange, bool shown) {
   rt::Runtime runtime(std::move(owned), std::make_unique<rt::ClockSeededRandom>([&ticks] { return ticks += 7919; }));
   rt::program = &runtime;
   if (shown) runtime.SetTraceSink(Print);
-  const MessageReader reader(runtime, shown);
+  // What the user reads is written to the trace when the battle is shown.
+  const duelmark::testing::MessageReader reader(runtime, [shown](const std::string& text) {
+    if (shown) Print("message: " + text);
+  });
   duelmark::ResetBattleState();
 
   FrmBattleSettings& settings = frmBattleSettings();
