@@ -18,6 +18,7 @@ heard = []  # every utterance so far
 checked = 0  # utterances before this one are accounted for
 debug_output = []  # what Orca wrote to its debug file
 watched = None  # the program under test: its end fails the session
+reports = []  # what else a failed session shows: functions returning text
 
 
 def start():
@@ -45,10 +46,12 @@ def start():
 
 def fail(message):
     print("FAILED: " + message, file=sys.stderr)
-    print("Orca said, since the last check:", file=sys.stderr)
+    print("Orca said (the last check marked with >):", file=sys.stderr)
     listen()
-    for line in heard[checked:]:
-        print("  " + line, file=sys.stderr)
+    for index, line in enumerate(heard):
+        print(("> " if index + 1 == checked else "  ") + line, file=sys.stderr)
+    for report in reports:
+        print(report(), file=sys.stderr)
     sys.exit(1)
 
 
