@@ -36,10 +36,15 @@ mergeInto(LibraryManager.library, {
   web_remove: function(id) {
     const element = page.elements.get(id);
     if (!element) return;
-    element.remove();
     page.elements.forEach((other, key) => {
-      if (!other.isConnected) page.elements.delete(key);
+      if (other === element || element.contains(other)) page.elements.delete(key);
     });
+    if (!element.classList.contains('window')) return element.remove();
+    // A window goes from sight at once, and from the accessibility tree a moment later: a
+    // screen reader that still holds the focus in it would otherwise lose its place, and take
+    // the focus now in a new window for one it is in already, without naming that window.
+    element.classList.add('leaving');
+    setTimeout(() => element.remove(), 1000);
   },
 
   web_set_attribute__deps: ['$page'],
@@ -167,19 +172,34 @@ mergeInto(LibraryManager.library, {
     if (element) focusNow(element, selectAll);
   },
 
-  // The message box: modal, a dialog named by its title and described by its message, which a
-  // screen reader reads once as the focus enters it on its OK button; the C++ side learns when
-  // the user has closed it, and the program goes on from there.
+  // The message box: a dialog named by its title and described by its message, which a screen
+  // reader reads once as the focus enters it on its OK button; the C++ side learns when the
+  // user has closed it, and the program goes on from there. It is modal by its own means: a
+  // browser's modal dialog takes the page behind it out of the accessibility tree at once, the
+  // control just pressed with it, and Orca then moves to OK in silence.
   web_show_message: function(text) {
     const dialog = document.getElementById('message');
+    const shade = document.getElementById('message-shade');
     const ok = dialog.querySelector('[data-message-ok]');
     dialog.querySelector('[data-message-text]').textContent = UTF8ToString(text);
     if (!dialog.dataset.listening) {
       dialog.dataset.listening = 'yes';
       ok.addEventListener('click', () => dialog.close());
-      dialog.addEventListener('close', () => Module['_web_message_closed']());
+      dialog.addEventListener('keydown', event => {
+        if (event.key === 'Escape') dialog.close();
+        if (event.key === 'Tab' || event.key === 'Escape') event.preventDefault();  // OK is its only stop
+      });
+      // The focus stays in the box while it is open.
+      document.addEventListener('focusin', event => {
+        if (dialog.open && !dialog.contains(event.target)) ok.focus();
+      });
+      dialog.addEventListener('close', () => {
+        shade.hidden = true;
+        Module['_web_message_closed']();
+      });
     }
-    dialog.showModal();
+    shade.hidden = false;
+    dialog.show();
     ok.focus();
   },
 

@@ -67,17 +67,12 @@ WindowPanel::WindowPanel(Window& window)
   panel_.Set("class", "window");
   panel_.Hidden(true);
   const std::string captionId = "caption-" + std::to_string(caption_.Id());
-  const std::string clientId = "client-" + std::to_string(client_.Id());
   caption_.Set("id", captionId);
-  client_.Set("id", clientId);
+  // Every window is a dialog of the page, ARIA's word for a window in it: a screen reader says
+  // its name as the focus enters it, and reads it in full when it takes the focus itself (the
+  // report); a description besides would have the report read twice.
+  panel_.Set("role", "dialog");
   panel_.Set("aria-labelledby", captionId);
-  if (look.role == WindowRole::Dialog) {
-    // A dialog is read in full when it opens.
-    panel_.Set("role", "dialog");
-    panel_.Set("aria-describedby", clientId);
-  } else {
-    panel_.Set("role", "region");
-  }
   web_listen_escape(panel_.Id());
 
   titleBar_.Set("class", "title-bar");

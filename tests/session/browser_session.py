@@ -13,7 +13,7 @@ import sys
 import threading
 
 import orca
-from orca import BUTTON, fail, hear, hear_announcement, keys, type_text, walk
+from orca import BUTTON, fail, hear, keys, type_text, walk
 
 BATTLE_TIMEOUT = 60
 browser, site = sys.argv[1], sys.argv[2]
@@ -96,7 +96,8 @@ hear(r"Press this button to start the simulator\. " + BUTTON)
 keys("Return")
 moves = []
 while True:
-    said = hear_announcement(BATTLE_TIMEOUT)
+    # The page's live region: Orca says its words alone.
+    said = hear(r"^(The Battle is Over\. End in 5 seconds\.$|The Hero |Enemy \d )", BATTLE_TIMEOUT)
     if said == "The Battle is Over. End in 5 seconds.":
         break
     moves.append(said)
@@ -114,8 +115,7 @@ ended_heard = sum("Duelmark has ended." in line for line in after_report)
 console.seek(0)
 shown = [text for text in re.findall(r'frmBattle\.lblInfo\.Caption=\\?"(.*?)\\?"', console.read())
          if not text.startswith("The Battle is Over.")]
-heard_once = sum(orca.heard.count("notification " + text) + sum(line.startswith(text) for line in orca.heard) == 1
-                 for text in shown)
+heard_once = sum(sum(line.startswith(text + " ") for line in orca.heard) == 1 for text in shown)
 print("Refusal heard %d time(s); %d list choices; %d of %d moves heard once; report heard %d time(s); end heard %d "
       "time(s)." % (refusals_heard, choices, heard_once, len(shown), reports_heard, ended_heard))
 orca.print_heard()
