@@ -36,7 +36,7 @@ BROWSERS = {
     "chromium": (lambda: None, ["chromium", "--no-sandbox", "--force-renderer-accessibility", "--no-first-run",
                                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
                                 "--enable-logging=stderr", "--v=0", "--user-data-dir=" + profile, "--start-maximized"]),
-    "firefox": (firefox_profile, ["firefox-esr", "--no-remote", "--profile", profile]),
+    "firefox-esr": (firefox_profile, ["firefox-esr", "--no-remote", "--profile", profile]),
 }
 
 server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(
