@@ -234,6 +234,31 @@ TEST_F(HelpPanel, ClosesInTwentyTwoTicksAndStaysVisibleParked) {
   EXPECT_FALSE(Opening());
 }
 
+// At rest the panel covers the fifteen controls below it: the keyboard cannot reach them, and
+// the focus on Help goes on to Close, which the panel shows, and back to Help once it uncovers
+// Help again on its way down.
+TEST_F(HelpPanel, CoversTheControlsBelowItWhichTheFocusLeavesForCloseAndComesBackTo) {
+  Form().Show();
+  Runtime().UserFocused(Form().cmdHelp);
+  Press(Form().cmdHelp);
+  Ticks(22);
+  std::vector<std::string> reachable, covered;
+  for (const rt::Control* control : rt::TabOrder(Form())) {
+    (rt::CanTakeFocus(*control) ? reachable : covered).push_back(control->Name());
+  }
+  EXPECT_EQ(reachable, std::vector<std::string>{"cmdClose"});
+  EXPECT_EQ(covered.size(), 15u);
+  EXPECT_TRUE(Form().Covered(Form().Frame1)) << "a frame with all it holds";
+  EXPECT_FALSE(Form().Covered(Form().Label1)) << "the title above the panel";
+  EXPECT_EQ(Form().Focused(), &Form().cmdClose);
+  Press(Form().cmdClose);
+  Ticks(19);
+  EXPECT_EQ(Form().Focused(), &Form().cmdClose) << "Help still covered at " << Top();
+  Ticks(1);
+  EXPECT_FALSE(Form().Covered(Form().cmdHelp));
+  EXPECT_EQ(Form().Focused(), &Form().cmdHelp);
+}
+
 TEST_F(HelpPanel, PressesNeverStartASecondMotion) {
   Press(Form().cmdClose);  // hidden: nothing
   EXPECT_FALSE(Closing());

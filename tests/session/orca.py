@@ -50,8 +50,6 @@ def fail(message):
     listen()
     for index, line in enumerate(heard):
         print(("> " if index + 1 == checked else "  ") + line, file=sys.stderr)
-    if os.environ.get("ORCA_DUMP"):
-        open(os.environ["ORCA_DUMP"], "w").write("".join(debug_output))
     for report in reports:
         print(report(), file=sys.stderr)
     sys.exit(1)

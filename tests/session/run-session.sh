@@ -9,20 +9,21 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
-if [ -z "${DUELMARK_SESSION_NAMESPACE:-}" ]; then
+if [ -z "${DUELMARK_SESSION:-}" ]; then
   command -v unshare >/dev/null || { echo "FAILED: unshare is missing (util-linux)" >&2; exit 1; }
-  # A user namespace lets a user without root make a process namespace.
-  exec env DUELMARK_SESSION_NAMESPACE=1 unshare --user --map-root-user --pid --fork --mount-proc --kill-child \
-    "$0" "$@"
+  # The session's folder is removed once the namespace, and every process that wrote to it,
+  # has ended. A user namespace lets a user without root make a process namespace.
+  session=$(mktemp -d "${TMPDIR:-/tmp}/duelmark-session.XXXXXX")
+  trap 'rm -rf "$session"' EXIT
+  DUELMARK_SESSION=$session unshare --user --map-root-user --pid --fork --mount-proc --kill-child "$0" "$@"
+  exit
 fi
 
 for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher openbox orca speech-dispatcher xdotool /usr/bin/python3; do
   command -v "$tool" >/dev/null || { echo "FAILED: $tool is missing (make test installs it)" >&2; exit 1; }
 done
 
-session=$(mktemp -d "${TMPDIR:-/tmp}/duelmark-session.XXXXXX")
-trap 'rm -rf "$session"' EXIT
-export DUELMARK_SESSION=$session
+session=$DUELMARK_SESSION
 export HOME=$session/home XDG_RUNTIME_DIR=$session/run XDG_CONFIG_HOME=$session/home/.config
 export XDG_CACHE_HOME=$session/home/.cache XDG_DATA_HOME=$session/home/.local/share
 mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
@@ -38,7 +39,6 @@ for _ in $(seq 100); do [ -s "$session/display" ] && break; sleep 0.05; done
 [ -s "$session/display" ] || { echo "FAILED: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(cat "$session/display")"
 
-# Not exec'd: the trap removes the session's folder once the scenario has ended.
 dbus-run-session -- bash -c '
   set -e
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
