@@ -24,6 +24,7 @@ class Settings : public Harness {
     frmBattleSettings().Show();
   }
   void Reopen() {
+    reader_.reset();  // it leaves the runtime it watches, which goes first
     Install(std::make_unique<ScriptedRandom>());
     Open();
   }
