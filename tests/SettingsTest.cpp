@@ -305,9 +305,8 @@ TEST_F(HelpPanel, EveryTimingOfPressesComesToRestWithBothTimersOff) {
       const int gaps = 1200 / stepMs + 1;
       for (int buttons = 0; buttons < (1 << presses); ++buttons) {
         for (int gapCode = 0; gapCode < (presses == 2 ? gaps : gaps * gaps); ++gapCode) {
-          Install(std::make_unique<ScriptedRandom>());
+          Reopen();
           Runtime().SetTraceSink({});
-          Open();
           if (startOpen) {
             Press(Form().cmdHelp);
             Ticks(22);
