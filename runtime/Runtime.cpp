@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "Covering.h"
 #include "TabOrder.h"
 #include "TraceFormat.h"
 
@@ -25,6 +26,7 @@ Window& Runtime::Load(std::unique_ptr<Window> window) {
   loaded.runtime_ = this;
   windows_.push_back(std::move(window));
   Deliver(loaded, "Form_Load", [&loaded] { loaded.Form_Load(); });
+  UpdateCover(loaded);
   return loaded;
 }
 
@@ -45,6 +47,45 @@ void Runtime::PlaceFirstFocus(Window& window) {
   // new window; with none, the window itself keeps it.
   for (Control* control : TabOrder(window)) {
     if (CanTakeFocus(*control)) return FocusRequested(*control, FocusWay::FirstOfWindow);
+  }
+  if (observer_) observer_->WindowFocused(window);
+}
+
+void Runtime::UserFocused(Control& control) {
+  if (ended_ || !control.Owner().loaded_) return;
+  control.Owner().focused_ = &control;
+  control.Owner().coveredFocus_ = nullptr;
+}
+
+void Runtime::UpdateCover(Window& window) {
+  std::vector<const Control*> covered = CoveredControls(window);
+  if (covered == window.covered_) return;
+  window.covered_ = std::move(covered);
+  if (observer_) observer_->CoverChanged(window);
+}
+
+void Runtime::KeepFocusReachable(Window& window) {
+  Control* focused = window.focused_;
+  if (focused && !CanTakeFocus(*focused)) {
+    // The focus never falls to nothing: it goes on to the next control of the tab order that
+    // can take it, as Tab would, and with none to the window itself. A control covered by a
+    // frame gets it back once the frame has uncovered it.
+    if (window.Covered(*focused) && !window.coveredFocus_) window.coveredFocus_ = focused;
+    const std::vector<Control*> order = TabOrder(window);
+    const auto at = std::find(order.begin(), order.end(), focused);
+    for (std::size_t step = 1; step <= order.size(); ++step) {
+      Control* next = order[(static_cast<std::size_t>(at - order.begin()) + step) % order.size()];
+      if (CanTakeFocus(*next)) {
+        Control* returning = window.coveredFocus_;
+        FocusRequested(*next, FocusWay::Program);
+        window.coveredFocus_ = returning;
+        return;
+      }
+    }
+    window.focused_ = nullptr;
+    if (observer_) observer_->WindowFocused(window);
+  } else if (window.coveredFocus_ && CanTakeFocus(*window.coveredFocus_)) {
+    FocusRequested(*window.coveredFocus_, FocusWay::Program);
   }
 }
 
@@ -147,6 +188,10 @@ void Runtime::PropertyWritten(Control& control, Property property) {
     Trace(control.Owner().Name() + "." + control.TraceName() + "." + std::string(PropertyName(property)) + "=" + value);
   }
   if (observer_) observer_->PropertyChanged(control, property);
+  if (property != Property::Caption && property != Property::Text && property != Property::Interval) {
+    UpdateCover(control.Owner());
+    KeepFocusReachable(control.Owner());
+  }
 }
 
 void Runtime::ShowMessage(Window& over, const std::string& text, std::function<void()> then) {
@@ -169,6 +214,7 @@ void Runtime::MessageClosed() {
 void Runtime::FocusRequested(Control& control, FocusWay way) {
   if (ended_ || !control.Owner().loaded_) return;
   control.Owner().focused_ = &control;
+  control.Owner().coveredFocus_ = nullptr;
   if (observer_) observer_->FocusRequested(control, way);
 }
 

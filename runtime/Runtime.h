@@ -76,6 +76,7 @@ class Runtime {
   void Click(Control& control);
   void UserEdit(Control& control, std::string text);  // typing in a text box, choosing in a list
   void UserClose(Window& window);
+  void UserFocused(Control& control);  // the user moved the keyboard focus to the control
   // Escape closes a dialog, as its close box does; answers whether the key was used.
   bool UserPressedEscape(Window& window);
 
@@ -102,6 +103,8 @@ class Runtime {
   void Trace(std::string_view what);
   Control* EarliestDueTimer(Micros by) const;
   void PlaceFirstFocus(Window& window);
+  void UpdateCover(Window& window);
+  void KeepFocusReachable(Window& window);
 
   std::unique_ptr<Clock> clock_;
   std::unique_ptr<RandomSource> random_;

@@ -21,6 +21,10 @@ class RuntimeObserver {
   // The next tick is due at another moment (Runtime::MillisecondsToNextTick), or none is.
   virtual void TimersChanged() {}
   virtual void FocusRequested(Control&, FocusWay) {}
+  // The window itself takes the keyboard focus: none of its controls can.
+  virtual void WindowFocused(Window&) {}
+  // Frames now cover other controls of the window than before (Window::Covered).
+  virtual void CoverChanged(Window&) {}
   // A message box over the window; the view calls Runtime::MessageClosed when the user has
   // closed it.
   virtual void MessageShown(Window&, const std::string&) {}

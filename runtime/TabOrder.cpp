@@ -9,7 +9,7 @@ bool TakesFocus(ControlKind kind) {
 }
 
 bool CanTakeFocus(const Control& control) {
-  if (!TakesFocus(control.Kind()) || !control.Enabled()) return false;
+  if (!TakesFocus(control.Kind()) || !control.Enabled() || control.Owner().Covered(control)) return false;
   for (const Control* shown = &control; shown; shown = shown->Container()) {
     if (!shown->Visible()) return false;
   }

@@ -9,7 +9,7 @@ namespace rt {
 bool TakesFocus(ControlKind kind);
 
 // Whether the control can take the focus now: it and every frame that holds it are visible,
-// and it is enabled.
+// it is enabled, and no frame covers it.
 bool CanTakeFocus(const Control& control);
 
 // The controls that can take the keyboard focus, by tab index.

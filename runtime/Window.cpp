@@ -1,10 +1,16 @@
 #include "Window.h"
 
+#include <algorithm>
+
 #include "Runtime.h"
 
 namespace rt {
 
 Window::Window(std::string name, WindowDesign design) : name_(std::move(name)), design_(std::move(design)) {}
+
+bool Window::Covered(const Control& control) const {
+  return std::find(covered_.begin(), covered_.end(), &control) != covered_.end();
+}
 
 void Window::Show() { runtime_->Show(*this); }
 void Window::Unload() { runtime_->Unload(*this); }

@@ -48,8 +48,11 @@ class Window {
   bool Loaded() const { return loaded_; }
   bool Visible() const { return visible_; }
   std::optional<double> OuterHeight() const { return outerHeight_; }
-  // The control the program last gave the keyboard focus to.
+  // The control with the keyboard focus, as the program or the user placed it; none while the
+  // window itself has it.
   const Control* Focused() const { return focused_; }
+  // Whether a frame in front of the control hides it (Covering.h); kept by the runtime.
+  bool Covered(const Control& control) const;
 
   void Show();
   void Unload();
@@ -78,7 +81,10 @@ class Window {
   bool visible_ = false;
   bool shownBefore_ = false;
   std::optional<double> outerHeight_;
-  const Control* focused_ = nullptr;
+  Control* focused_ = nullptr;
+  std::vector<const Control*> covered_;
+  // The control a frame covered while it had the focus; it has it back once uncovered.
+  Control* coveredFocus_ = nullptr;
 };
 
 }  // namespace rt

@@ -17,7 +17,7 @@ case "${1:-}" in
     for_tests=true
     packages+=(clang-format locales desktop-file-utils appstream)
     packages+=(xvfb dbus at-spi2-core openbox xdotool orca speech-dispatcher espeak-ng)  # the screen-reader session
-    packages+=("${web[@]}" chromium)  # the web edition in a real browser
+    packages+=("${web[@]}" chromium firefox-esr)  # the web edition in real browsers
     command -v npm >/dev/null || packages+=(npm)  # a node from elsewhere brings its own
     ;;
   package) packages+=(dpkg-dev file) ;;

@@ -8,6 +8,17 @@ namespace {
 using BattleWindow = Harness;
 
 // At the same offset from each Enemy's picture, even a moved or a hidden one.
+// Start disables itself as the battle begins: the focus goes to the window, not to nothing.
+TEST_F(BattleWindow, StartHandsTheFocusToTheWindowAsItDisablesItself) {
+  FillDefaults(1);
+  Draws({0.0f, 0.0f});
+  FrmBattle& form = frmBattle();
+  form.Show();
+  EXPECT_EQ(form.Focused(), &form.cmdStart);
+  Runtime().Click(form.cmdStart);
+  EXPECT_EQ(form.Focused(), nullptr);
+}
+
 TEST_F(BattleWindow, TheArrowStandsOverTheActingEnemy) {
   FillDefaults(5);
   FrmBattle& form = frmBattle();

@@ -117,6 +117,27 @@ TEST_F(QtBackend, AutoSizeLabelsKeepTheirAnchorAsTheCaptionGrows) {
   EXPECT_FALSE(info.autoFillBackground());  // the box behind it shows through
 }
 
+// The help panel at rest hides the widgets it covers, which takes them out of Tab and of
+// the accessibility tree; the focus goes to Close and, as the panel leaves, back to Help.
+TEST_F(QtBackend, TheHelpPanelTakesWhatItCoversOutOfTabAndOfAScreenReadersReach) {
+  FrmBattleSettings& settings = frmBattleSettings();
+  settings.Show();
+  rt::qt::FormView& form = *host_.ViewOf(settings);
+  QWidget& help = form.ViewOf(settings.cmdHelp)->Widget();
+  Runtime().UserFocused(settings.cmdHelp);
+  Runtime().Click(settings.cmdHelp);
+  AdvanceMs(22 * 50);
+  for (const rt::Control* control : {&settings.txtHealth, &settings.lstNumEn, &settings.cmdHelp}) {
+    EXPECT_FALSE(form.ViewOf(*control)->Widget().isVisibleTo(&form)) << control->Name();
+  }
+  EXPECT_TRUE(form.ViewOf(settings.cmdClose)->Widget().isVisibleTo(&form));
+  EXPECT_EQ(form.focusWidget(), &form.ViewOf(settings.cmdClose)->Widget());
+  Runtime().Click(settings.cmdClose);
+  AdvanceMs(22 * 50);
+  EXPECT_TRUE(help.isVisibleTo(&form));
+  EXPECT_EQ(form.focusWidget(), &help);
+}
+
 TEST_F(QtBackend, ClosingTheWindowByItsTitleBarEndsTheProgram) {
   form_->close();
   EXPECT_TRUE(Runtime().Ended());

@@ -21,6 +21,7 @@ class Settings : public Harness {
   // The settings window as the program opens it, on a fresh runtime after the first time.
   void Open() { frmBattleSettings().Show(); }
   void Reopen() {
+    reader_.reset();  // it leaves the runtime it watches, which goes first
     Install(std::make_unique<ScriptedRandom>());
     Open();
   }
@@ -190,6 +191,31 @@ TEST_F(HelpPanel, ClosesInTwentyTwoTicksAndStaysVisibleParked) {
   EXPECT_FALSE(Opening());
 }
 
+// At rest the panel covers the fifteen controls below it: the keyboard cannot reach them, and
+// the focus on Help goes on to Close, which the panel shows, and back to Help once it uncovers
+// Help again on its way down.
+TEST_F(HelpPanel, CoversTheControlsBelowItWhichTheFocusLeavesForCloseAndComesBackTo) {
+  Form().Show();
+  Runtime().UserFocused(Form().cmdHelp);
+  Press(Form().cmdHelp);
+  Ticks(22);
+  std::vector<std::string> reachable, covered;
+  for (const rt::Control* control : rt::TabOrder(Form())) {
+    (rt::CanTakeFocus(*control) ? reachable : covered).push_back(control->Name());
+  }
+  EXPECT_EQ(reachable, std::vector<std::string>{"cmdClose"});
+  EXPECT_EQ(covered.size(), 15u);
+  EXPECT_TRUE(Form().Covered(Form().Frame1)) << "a frame with all it holds";
+  EXPECT_FALSE(Form().Covered(Form().Label1)) << "the title above the panel";
+  EXPECT_EQ(Form().Focused(), &Form().cmdClose);
+  Press(Form().cmdClose);
+  Ticks(19);
+  EXPECT_EQ(Form().Focused(), &Form().cmdClose) << "Help still covered at " << Top();
+  Ticks(1);
+  EXPECT_FALSE(Form().Covered(Form().cmdHelp));
+  EXPECT_EQ(Form().Focused(), &Form().cmdHelp);
+}
+
 TEST_F(HelpPanel, PressesNeverStartASecondMotion) {
   Press(Form().cmdClose);  // hidden: nothing
   EXPECT_FALSE(Closing());
@@ -235,9 +261,8 @@ TEST_F(HelpPanel, EveryTimingOfPressesComesToRestWithBothTimersOff) {
       const int gaps = 1200 / stepMs + 1;
       for (int buttons = 0; buttons < (1 << presses); ++buttons) {
         for (int gapCode = 0; gapCode < (presses == 2 ? gaps : gaps * gaps); ++gapCode) {
-          Install(std::make_unique<ScriptedRandom>());
+          Reopen();
           Runtime().SetTraceSink({});
-          Open();
           if (startOpen) {
             Press(Form().cmdHelp);
             Ticks(22);

@@ -44,6 +44,18 @@ class WebBackend : public Harness {
     return 0;
   }
 
+  // The elements within the element, in the order the document holds them.
+  static std::vector<int> DocumentOrder(int root) {
+    std::vector<int> order;
+    for (const auto& [id, element] : Page().elements) {
+      if (element.parent == root) {
+        order.push_back(id);
+        for (const int inside : DocumentOrder(id)) order.push_back(inside);
+      }
+    }
+    return order;
+  }
+
   rt::web::WebHost host_{Runtime()};
 };
 
@@ -59,13 +71,21 @@ TEST_F(WebBackend, AWindowBecomesAPanelOfItsControlsInTabOrderWithTheFirstThatCa
              entry.second.attributes.at("class").starts_with("control");
     });
     EXPECT_EQ(elements, controls) << window->Name();
-    int place = 0;
-    for (const rt::Control* control : rt::TabOrder(*window)) {
-      EXPECT_EQ(Element(IdOf(*control)).attributes.at("tabindex"), std::to_string(++place)) << control->Name();
+    // The page's Tab follows its document: the controls that take the focus stand in the
+    // design's tab order, and no element asks for a place of its own.
+    std::vector<int> tabOrder, documentOrder;
+    for (const rt::Control* control : rt::TabOrder(*window)) tabOrder.push_back(IdOf(*control));
+    for (const int id : DocumentOrder(panel)) {
+      if (std::find(tabOrder.begin(), tabOrder.end(), id) != tabOrder.end()) documentOrder.push_back(id);
+      if (Element(id).Has("tabindex")) {
+        EXPECT_LE(std::stoi(Element(id).attributes.at("tabindex")), 0) << id;
+      }
     }
+    EXPECT_EQ(documentOrder, tabOrder) << window->Name();
+    EXPECT_EQ(DocumentOrder(panel).back(), CloseBoxOf(panel)) << "the close box is the last stop";
     // Each box is named by exactly one label.
     for (const auto& [id, element] : Page().elements) {
-      if (element.tag != "input" && element.tag != "select") continue;
+      if (element.tag != "input" && !(element.Has("role") && element.attributes.at("role") == "listbox")) continue;
       const std::string& boxId = element.attributes.at("id");
       EXPECT_EQ(std::count_if(Page().elements.begin(), Page().elements.end(),
                               [&boxId](const auto& label) {

@@ -55,14 +55,15 @@ async function battle(query) {
   const listen = message => trace.push(message.text());
   tab.on('console', listen);
   await tab.goto(`${server.url}/${query}`);
-  await (await tab.waitForSelector('aria/Number of Enemies (1-5)[role="listbox"]')).select(enemies);
+  const list = await tab.waitForSelector('aria/Number of Enemies (1-5)[role="listbox"]');
+  await (await list.waitForSelector(`[role="option"]:nth-child(${enemies})`)).click();
   await (await tab.waitForSelector('aria/Start Battle[role="button"]')).click();
   await (await tab.waitForSelector('aria/Press this button to start the simulator.[role="button"]')).click();
   const before = await tab.metrics();
   const cpuBefore = browserCpuSeconds(browser.process().pid);
   const started = Date.now();
   // Polled once a second: an accessibility query each frame would cost more than the battle.
-  await tab.waitForFunction(() => document.querySelector('[role="dialog"]:not([hidden])'),
+  await tab.waitForFunction(() => [...document.querySelectorAll('.window .title')].some(t => t.textContent === 'End of Battle'),
                             { polling: 1000, timeout: 30 * 60_000 });
   const seconds = (Date.now() - started) / 1000;
   const after = await tab.metrics();

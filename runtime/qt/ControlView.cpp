@@ -6,7 +6,7 @@ namespace rt::qt {
 
 void ControlView::Sync(Property property) {
   switch (property) {
-    case Property::Visible: Widget().setVisible(control_.Visible()); break;
+    case Property::Visible: Widget().setVisible(control_.Visible() && !covered_); break;
     case Property::Enabled: Widget().setEnabled(control_.Enabled()); break;
     case Property::Left:
     case Property::Top:
@@ -14,6 +14,12 @@ void ControlView::Sync(Property property) {
     case Property::Height: Widget().setGeometry(Geometry()); break;
     default: break;
   }
+}
+
+void ControlView::SetCovered(bool covered) {
+  if (covered == covered_) return;
+  covered_ = covered;
+  Sync(Property::Visible);
 }
 
 QRect ControlView::Geometry() const {

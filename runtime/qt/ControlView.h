@@ -18,6 +18,9 @@ class ControlView {
   virtual void Sync(Property property);
   // Stops the widget from reporting user input: its control is going away.
   virtual void Detach() {}
+  // A frame in front covers the control: out of sight, the keyboard's reach and a screen
+  // reader's, which a hidden widget is; the frame hides it from the eye already.
+  void SetCovered(bool covered);
 
   Control& Model() const { return control_; }
 
@@ -26,6 +29,9 @@ class ControlView {
   virtual QRect Geometry() const;
 
   Control& control_;
+
+ private:
+  bool covered_ = false;
 };
 
 }  // namespace rt::qt

@@ -48,12 +48,24 @@ FormView::FormView(Window& window)
   Stack();
   ChainTabOrder();
   TieLabelsToTheirBoxes();
+  ApplyCover();
   ApplyOuterHeight();
 }
 
 ControlView* FormView::ViewOf(const Control& control) const {
   const auto found = views_.find(&control);
   return found == views_.end() ? nullptr : found->second;
+}
+
+Control* FormView::ControlOf(const QWidget* widget) const {
+  for (const auto& [control, view] : views_) {
+    if (&view->Widget() == widget) return &view->Model();
+  }
+  return nullptr;
+}
+
+void FormView::ApplyCover() {
+  for (const auto& [control, view] : views_) view->SetCovered(window_.Covered(*control));
 }
 
 void FormView::Sync(Control& control, Property property) {

@@ -15,7 +15,10 @@ class FormView final : public QWidget {
  public:
   explicit FormView(Window& window);
   ControlView* ViewOf(const Control& control) const;
+  // The control whose view holds the widget, if any.
+  Control* ControlOf(const QWidget* widget) const;
   void Sync(Control& control, Property property);
+  void ApplyCover();
   void Rename(Control& control);
   void Announce(Control& announcer, const QString& text);
   QAccessible::Role AccessibleRole() const { return role_; }

@@ -21,6 +21,13 @@ QtHost::QtHost(Runtime& runtime, const QString& programName)
   // A desktop catches up after a busy moment, but not after a suspend.
   runtime_.SetLateTicks(LateTicks::CatchUpShortStalls);
   QAccessible::installFactory(AccessibleControl);
+  // The runtime follows the focus the user moves.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (applyingCover_ || !now) return;
+    for (const auto& [window, form] : forms_) {
+      if (Control* control = form->ControlOf(now)) return runtime_.UserFocused(*control);
+    }
+  });
   const QLocale locale;
   runtime_.SetNumberFormat(NumberFormatOf(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()));
 }
@@ -83,6 +90,18 @@ void QtHost::FocusRequested(Control& control, FocusWay way) {
   view->Widget().setFocus(way == FocusWay::FirstOfWindow ? Qt::TabFocusReason : Qt::OtherFocusReason);
   auto* edit = dynamic_cast<QLineEdit*>(&view->Widget());
   if (edit && way == FocusWay::ProgramSelectingAll) edit->selectAll();
+}
+
+void QtHost::WindowFocused(Window& window) {
+  if (FormView* form = ViewOf(window)) form->setFocus(Qt::OtherFocusReason);
+}
+
+void QtHost::CoverChanged(Window& window) {
+  FormView* form = ViewOf(window);
+  if (!form) return;
+  applyingCover_ = true;
+  form->ApplyCover();
+  applyingCover_ = false;
 }
 
 void QtHost::MessageShown(Window& over, const std::string& text) {

@@ -25,6 +25,8 @@ class QtHost final : public QObject, public RuntimeObserver {
   void PropertyChanged(Control& control, Property property) override;
   void TimersChanged() override;
   void FocusRequested(Control& control, FocusWay way) override;
+  void WindowFocused(Window& window) override;
+  void CoverChanged(Window& window) override;
   void MessageShown(Window& over, const std::string& text) override;
   void AccessibleNameChanged(Control& control) override;
   void Announced(Control& announcer, const std::string& text) override;
@@ -38,6 +40,8 @@ class QtHost final : public QObject, public RuntimeObserver {
   QMessageBox messageBox_;
   std::map<const Window*, FormView*> forms_;
   std::vector<FormView*> retired_;  // the views of unloaded windows
+  // While covered widgets are hidden, Qt moves the focus on by itself; the runtime decides.
+  bool applyingCover_ = false;
 };
 
 }  // namespace rt::qt

@@ -15,7 +15,7 @@ const char* TagOf(const Control& control) {
   switch (control.Kind()) {
     case ControlKind::Label: return control.Look().labelFor ? "label" : "div";
     case ControlKind::TextBox: return "input";
-    case ControlKind::ListBox: return "select";
+    case ControlKind::ListBox: return "div";  // a list box of the page's own, below
     case ControlKind::CommandButton: return "button";
     case ControlKind::Image: return "img";
     default: return "div";
@@ -78,7 +78,11 @@ ControlElement::ControlElement(Control& control, int parentId, const std::string
       element_.Set("autocomplete", "off");
       break;
     case ControlKind::ListBox:
-      element_.Set("size", std::to_string(std::max<std::size_t>(2, look.items.size())));
+      // A browser's own list box leaves Orca without its name and its arrow keys in browse mode;
+      // a list box of the page, which keeps the focus on itself and names its choice as the
+      // active one, is read and driven alike in every browser.
+      element_.Set("role", "listbox");
+      element_.Set("tabindex", "0");
       for (const std::string& item : look.items) web_add_option(element_.Id(), item.c_str());
       break;
     case ControlKind::CommandButton: element_.Set("type", "button"); break;

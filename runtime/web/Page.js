@@ -36,10 +36,15 @@ mergeInto(LibraryManager.library, {
   web_remove: function(id) {
     const element = page.elements.get(id);
     if (!element) return;
-    element.remove();
     page.elements.forEach((other, key) => {
-      if (!other.isConnected) page.elements.delete(key);
+      if (other === element || element.contains(other)) page.elements.delete(key);
     });
+    if (!element.classList.contains('window')) return element.remove();
+    // A window goes from sight at once, and from the accessibility tree a moment later: a
+    // screen reader that still holds the focus in it would otherwise lose its place, and take
+    // the focus now in a new window for one it is in already, without naming that window.
+    element.classList.add('leaving');
+    setTimeout(() => element.remove(), 1000);
   },
 
   web_set_attribute__deps: ['$page'],
@@ -65,22 +70,37 @@ mergeInto(LibraryManager.library, {
     if (element.value !== text) element.value = text;
   },
 
+  // A list box's choices, one of which is chosen and active.
   web_add_option__deps: ['$page'],
-  web_add_option: function(id, text) { page.elements.get(id).add(new Option(UTF8ToString(text))); },
+  web_add_option: function(id, text) {
+    const list = page.elements.get(id);
+    const option = document.createElement('div');
+    option.setAttribute('role', 'option');
+    option.setAttribute('aria-selected', 'false');
+    option.id = 'option-' + id + '-' + list.children.length;
+    option.className = 'list-option';
+    option.textContent = UTF8ToString(text);
+    list.appendChild(option);
+  },
 
   web_set_selected__deps: ['$page'],
   web_set_selected: function(id, index) {
     const list = page.elements.get(id);
-    if (list.selectedIndex !== index) list.selectedIndex = index;
+    list.querySelectorAll('[role=option]').forEach((option, at) => {
+      option.setAttribute('aria-selected', at === index ? 'true' : 'false');
+      if (at === index) list.setAttribute('aria-activedescendant', option.id);
+    });
   },
 
   web_set_disabled__deps: ['$page'],
   web_set_disabled: function(id, disabled) { page.elements.get(id).disabled = !!disabled; },
 
-  // Clicks, typing, choices and closing keys are handed to the C++ side by element number.
+  // Clicks, typing, choices and the focus the user moves are handed to the C++ side by element
+  // number.
   web_listen__deps: ['$page', '$withText'],
   web_listen: function(id) {
     const element = page.elements.get(id);
+    element.addEventListener('focus', () => Module['_web_focused'](id));
     switch (element.tagName) {
       case 'BUTTON':
         element.addEventListener('click', () => Module['_web_clicked'](id));
@@ -88,13 +108,21 @@ mergeInto(LibraryManager.library, {
       case 'INPUT':
         element.addEventListener('input', () => withText(element.value, p => Module['_web_edited'](id, p)));
         break;
-      case 'SELECT':
-        // A list keeps its one choice: a Ctrl+click that clears it chooses it again.
-        element.addEventListener('change', () => {
-          if (element.selectedIndex < 0) return Module['_web_choice_cleared'](id);
-          withText(element.value, p => Module['_web_edited'](id, p));
+      case 'DIV': {
+        // A list box: the arrow keys, Home and End choose, as does a click on a choice.
+        const options = () => Array.from(element.querySelectorAll('[role=option]'));
+        const choose = option => option && withText(option.textContent, p => Module['_web_edited'](id, p));
+        element.addEventListener('keydown', event => {
+          const all = options();
+          const at = all.findIndex(option => option.getAttribute('aria-selected') === 'true');
+          const to = {ArrowUp: at - 1, ArrowDown: at + 1, Home: 0, End: all.length - 1}[event.key];
+          if (to === undefined) return;
+          event.preventDefault();
+          choose(all[to]);
         });
+        element.addEventListener('click', event => choose(event.target.closest('[role=option]')));
         break;
+      }
     }
   },
 
@@ -144,16 +172,35 @@ mergeInto(LibraryManager.library, {
     if (element) focusNow(element, selectAll);
   },
 
-  // The message box: modal, read out as an alert; the C++ side learns when the user has
-  // closed it, and the program goes on from there.
+  // The message box: a dialog named by its title and described by its message, which a screen
+  // reader reads once as the focus enters it on its OK button; the C++ side learns when the
+  // user has closed it, and the program goes on from there. It is modal by its own means: a
+  // browser's modal dialog takes the page behind it out of the accessibility tree at once, the
+  // control just pressed with it, and Orca then moves to OK in silence.
   web_show_message: function(text) {
     const dialog = document.getElementById('message');
+    const shade = document.getElementById('message-shade');
+    const ok = dialog.querySelector('[data-message-ok]');
     dialog.querySelector('[data-message-text]').textContent = UTF8ToString(text);
     if (!dialog.dataset.listening) {
       dialog.dataset.listening = 'yes';
-      dialog.addEventListener('close', () => Module['_web_message_closed']());
+      ok.addEventListener('click', () => dialog.close());
+      dialog.addEventListener('keydown', event => {
+        if (event.key === 'Escape') dialog.close();
+        if (event.key === 'Tab' || event.key === 'Escape') event.preventDefault();  // OK is its only stop
+      });
+      // The focus stays in the box while it is open.
+      document.addEventListener('focusin', event => {
+        if (dialog.open && !dialog.contains(event.target)) ok.focus();
+      });
+      dialog.addEventListener('close', () => {
+        shade.hidden = true;
+        Module['_web_message_closed']();
+      });
     }
-    dialog.showModal();
+    shade.hidden = false;
+    dialog.show();
+    ok.focus();
   },
 
   web_announce: function(text) {

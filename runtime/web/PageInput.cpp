@@ -13,8 +13,8 @@ EMSCRIPTEN_KEEPALIVE void web_edited(int elementId, const char* text) {
   if (auto* host = rt::web::WebHost::Active()) host->Edited(elementId, text);
 }
 
-EMSCRIPTEN_KEEPALIVE void web_choice_cleared(int elementId) {
-  if (auto* host = rt::web::WebHost::Active()) host->ChoiceCleared(elementId);
+EMSCRIPTEN_KEEPALIVE void web_focused(int elementId) {
+  if (auto* host = rt::web::WebHost::Active()) host->Focused(elementId);
 }
 
 EMSCRIPTEN_KEEPALIVE int web_escape(int panelId) {

@@ -71,6 +71,14 @@ void WebHost::FocusRequested(Control& control, FocusWay way) {
   if (ControlElement* element = ElementOf(control)) web_focus(element->Outer().Id(), way == FocusWay::Program ? 0 : 1);
 }
 
+void WebHost::WindowFocused(Window& window) {
+  if (WindowPanel* panel = PanelOf(window)) web_focus(panel->Id(), 0);
+}
+
+void WebHost::CoverChanged(Window& window) {
+  if (WindowPanel* panel = PanelOf(window)) panel->ApplyCover();
+}
+
 void WebHost::MessageShown(Window&, const std::string& text) { web_show_message(text.c_str()); }
 
 void WebHost::AccessibleNameChanged(Control& control) {
@@ -99,9 +107,8 @@ void WebHost::Edited(int elementId, std::string text) {
   if (Control* control = InputControl(elementId)) control->Owner().Runtime().UserEdit(*control, std::move(text));
 }
 
-void WebHost::ChoiceCleared(int elementId) {
-  // The list shows its one choice again.
-  if (Control* control = InputControl(elementId)) web_set_selected(elementId, control->ListIndex());
+void WebHost::Focused(int elementId) {
+  if (Control* control = InputControl(elementId)) runtime_.UserFocused(*control);
 }
 
 bool WebHost::EscapePressed(int panelId) {

@@ -26,6 +26,8 @@ class WebHost final : public RuntimeObserver {
   void PropertyChanged(Control& control, Property property) override;
   void TimersChanged() override;
   void FocusRequested(Control& control, FocusWay way) override;
+  void WindowFocused(Window& window) override;
+  void CoverChanged(Window& window) override;
   void MessageShown(Window& over, const std::string& text) override;
   void AccessibleNameChanged(Control& control) override;
   void Announced(Control& announcer, const std::string& text) override;
@@ -34,7 +36,7 @@ class WebHost final : public RuntimeObserver {
   // Input from the page, by element number.
   void Clicked(int elementId);
   void Edited(int elementId, std::string text);
-  void ChoiceCleared(int elementId);
+  void Focused(int elementId);
   bool EscapePressed(int panelId);  // answers whether the key was used
   void MessageClosed();
   void Tick();

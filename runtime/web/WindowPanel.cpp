@@ -34,6 +34,26 @@ bool ReadsBefore(const Control* a, const Control* b) {
   return first.depth < second.depth;
 }
 
+bool Holds(const Control& frame, const Control& control) {
+  for (const Control* holder = control.Container(); holder; holder = holder->Container()) {
+    if (holder == &frame) return true;
+  }
+  return false;
+}
+
+// Where the control stands in the tab order: a frame where the first control it holds that
+// takes the focus does, any other control where its own tab index puts it.
+int TabPlace(const Control& control, const std::vector<Control*>& controls) {
+  int place = control.Look().tabIndex;
+  bool holdsFocusable = false;
+  for (const Control* inside : controls) {
+    if (!TakesFocus(inside->Kind()) || !(inside == &control || Holds(control, *inside))) continue;
+    place = holdsFocusable ? std::min(place, inside->Look().tabIndex) : inside->Look().tabIndex;
+    holdsFocusable = true;
+  }
+  return place;
+}
+
 }  // namespace
 
 WindowPanel::WindowPanel(Window& window)
@@ -41,24 +61,18 @@ WindowPanel::WindowPanel(Window& window)
       panel_(0, "section"),
       titleBar_(panel_.Id(), "div"),
       caption_(titleBar_.Id(), "span"),
-      closeBox_(titleBar_.Id(), "button"),
-      client_(panel_.Id(), "div") {
+      client_(panel_.Id(), "div"),
+      closeBox_(panel_.Id(), "button") {
   const WindowDesign& look = window.Look();
   panel_.Set("class", "window");
   panel_.Hidden(true);
-  panel_.Set("tabindex", "-1");
   const std::string captionId = "caption-" + std::to_string(caption_.Id());
-  const std::string clientId = "client-" + std::to_string(client_.Id());
   caption_.Set("id", captionId);
-  client_.Set("id", clientId);
+  // Every window is a dialog of the page, ARIA's word for a window in it: a screen reader says
+  // its name as the focus enters it, and reads it in full when it takes the focus itself (the
+  // report); a description besides would have the report read twice.
+  panel_.Set("role", "dialog");
   panel_.Set("aria-labelledby", captionId);
-  if (look.role == WindowRole::Dialog) {
-    // A dialog is read in full when it opens.
-    panel_.Set("role", "dialog");
-    panel_.Set("aria-describedby", clientId);
-  } else {
-    panel_.Set("role", "region");
-  }
   web_listen_escape(panel_.Id());
 
   titleBar_.Set("class", "title-bar");
@@ -66,7 +80,6 @@ WindowPanel::WindowPanel(Window& window)
   caption_.Text(look.caption);
   closeBox_.Set("class", "close-box");
   closeBox_.Set("type", "button");
-  closeBox_.Set("tabindex", "-1");
   web_name_close_box(closeBox_.Id());
   web_listen(closeBox_.Id());
   web_make_draggable(titleBar_.Id(), panel_.Id());
@@ -76,7 +89,18 @@ WindowPanel::WindowPanel(Window& window)
   client_.Style("height", TwipsPx(look.clientHeight));
   if (look.backColor) client_.Style("--face", CssColor(*look.backColor));
   ApplyFont(client_, {});
-  CreateElements();
+  CreateElements(nullptr, client_.Id());
+  // A window without a control that takes the focus is a stop of the tab order itself, so that
+  // the keyboard reaches what it says; the others take the focus only when the runtime gives
+  // it to them.
+  const std::vector<Control*> order = TabOrder(window);
+  panel_.Set("tabindex", order.empty() ? "0" : "-1");
+  int level = 0;
+  for (Control* control : BackToFront(window_)) ElementOf(*control)->Outer().Style("z-index", std::to_string(++level));
+  for (const auto& control : window_.Controls()) {
+    if (const Control* box = control->Look().labelFor) ElementOf(*control)->TieTo(*ElementOf(*box));
+  }
+  ApplyCover();
   ApplyOuterHeight();
 }
 
@@ -94,26 +118,35 @@ Control* WindowPanel::InputControl(int elementId) const {
   return nullptr;
 }
 
-void WindowPanel::CreateElements() {
-  const WindowDesign& look = window_.Look();
-  const std::string textColor = look.foreColor ? CssColor(*look.foreColor) : "var(--window-text)";
-  std::vector<Control*> reading;
+void WindowPanel::CreateElements(const Control* container, int parentId) {
+  std::vector<Control*> all, inside;
   for (const auto& control : window_.Controls()) {
-    if (control->Kind() != ControlKind::Timer) reading.push_back(control.get());
+    if (control->Kind() != ControlKind::Timer) all.push_back(control.get());
   }
-  // The page reads its elements in the order they stand in.
-  std::stable_sort(reading.begin(), reading.end(), ReadsBefore);
-  for (Control* control : reading) {
-    const int parent = control->Container() ? ElementOf(*control->Container())->Outer().Id() : client_.Id();
-    elements_[control] = std::make_unique<ControlElement>(*control, parent, textColor);
+  for (Control* control : all) {
+    if (control->Container() == container) inside.push_back(control);
   }
-  for (Control* control : reading) {
-    if (const Control* box = control->Look().labelFor) ElementOf(*control)->TieTo(*ElementOf(*box));
+  // The page's Tab follows the order of its elements: they stand in the design's tab order,
+  // and what does not take the focus in reading order among them.
+  std::stable_sort(inside.begin(), inside.end(), ReadsBefore);
+  std::stable_sort(inside.begin(), inside.end(),
+                   [&all](const Control* a, const Control* b) { return TabPlace(*a, all) < TabPlace(*b, all); });
+  const std::string textColor = window_.Look().foreColor ? CssColor(*window_.Look().foreColor) : "var(--window-text)";
+  for (Control* control : inside) {
+    auto& element = elements_[control] = std::make_unique<ControlElement>(*control, parentId, textColor);
+    if (control->Kind() == ControlKind::Frame) CreateElements(control, element->Outer().Id());
   }
-  int level = 0;
-  for (Control* control : BackToFront(window_)) ElementOf(*control)->Outer().Style("z-index", std::to_string(++level));
-  int place = 0;
-  for (Control* control : TabOrder(window_)) ElementOf(*control)->Outer().Set("tabindex", std::to_string(++place));
+}
+
+void WindowPanel::ApplyCover() const {
+  for (const auto& [control, element] : elements_) {
+    // Out of sight under a frame: out of the keyboard's reach and a screen reader's too.
+    if (window_.Covered(*control)) {
+      element->Outer().Set("inert", "");
+    } else {
+      element->Outer().Unset("inert");
+    }
+  }
 }
 
 void WindowPanel::Show() {
@@ -121,8 +154,6 @@ void WindowPanel::Show() {
   if (shown_) return;
   shown_ = true;
   web_place_centred(panel_.Id());
-  // The window itself has the focus until the runtime gives it to a control.
-  web_focus(panel_.Id(), 0);
 }
 
 void WindowPanel::ApplyOuterHeight() const {

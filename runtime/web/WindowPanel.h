@@ -1,6 +1,7 @@
 #pragma once
-// One window as a panel of the page: a title bar with its caption and a close box over a
-// client area of the window's designed size, holding an element for every control.
+// One window as a panel of the page: a title bar with its caption over a client area of the
+// window's designed size, holding an element for every control, and a close box drawn in the
+// title bar.
 #include <map>
 #include <memory>
 #include <vector>
@@ -25,17 +26,20 @@ class WindowPanel {
   int CloseBoxId() const { return closeBox_.Id(); }
 
   void Show();
+  void ApplyCover() const;
   void ApplyOuterHeight() const;
 
  private:
-  void CreateElements();
+  // The elements of the controls that the container holds (the window's client area for none).
+  void CreateElements(const Control* container, int parentId);
 
   Window& window_;
   Element panel_;
   Element titleBar_;
   Element caption_;
-  Element closeBox_;
+  // After the client area: the last stop of the window's tab order, as the page sees it.
   Element client_;
+  Element closeBox_;
   std::map<const Control*, std::unique_ptr<ControlElement>> elements_;
   bool shown_ = false;
 };

@@ -1,36 +1,29 @@
 #!/usr/bin/env bash
-# Runs the screen-reader session: the program, the screen reader Orca and its speech on an X
-# server, a D-Bus session and an accessibility bus of their own; nothing of the machine's own
-# display, bus or sound is used. Every process started here is ended on the way out, also
-# when the session fails.
-# Usage: run-session.sh PROGRAM
+# Runs a screen-reader session: a scenario with the screen reader Orca and its speech on an X
+# server, a D-Bus session and an accessibility bus of their own, in a process namespace of its
+# own. Nothing of the machine's own display, bus or sound is used, and the user's own Orca,
+# if one runs, is neither seen nor touched: Orca refuses to start beside another process of its
+# user named "orca", and looks for one among the processes it can see. When the scenario ends,
+# the namespace ends with it, and every process started in it.
+# Usage: run-session.sh SCENARIO.py ARGUMENTS...
 set -euo pipefail
-program=$1
 here=$(cd "$(dirname "$0")" && pwd)
+
+if [ -z "${DUELMARK_SESSION:-}" ]; then
+  command -v unshare >/dev/null || { echo "FAILED: unshare is missing (util-linux)" >&2; exit 1; }
+  # The session's folder is removed once the namespace, and every process that wrote to it,
+  # has ended. A user namespace lets a user without root make a process namespace.
+  session=$(mktemp -d "${TMPDIR:-/tmp}/duelmark-session.XXXXXX")
+  trap 'rm -rf "$session"' EXIT
+  DUELMARK_SESSION=$session unshare --user --map-root-user --pid --fork --mount-proc --kill-child "$0" "$@"
+  exit
+fi
 
 for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher openbox orca speech-dispatcher xdotool /usr/bin/python3; do
   command -v "$tool" >/dev/null || { echo "FAILED: $tool is missing (make test installs it)" >&2; exit 1; }
 done
-# Orca will not start beside another Orca of the same user.
-for _ in $(seq 120); do pgrep -u "$(id -u)" -x orca >/dev/null || break; sleep 1; done
 
-session=$(mktemp -d "${TMPDIR:-/tmp}/duelmark-session.XXXXXX")
-# Every process of the session carries this mark in its environment, daemons included, so
-# that none is left behind.
-export DUELMARK_SESSION=$session
-end_session() {
-  local pids
-  for _ in 1 2 3; do
-    pids=$(grep -lsz "^DUELMARK_SESSION=$session\$" /proc/[0-9]*/environ | cut -d/ -f3 | grep -vx "$$" || true)
-    [ -n "$pids" ] || break
-    kill $pids 2>/dev/null || true
-    sleep 0.5
-  done
-  [ -z "$pids" ] || kill -9 $pids 2>/dev/null || true
-  rm -rf "$session"
-}
-trap end_session EXIT
-
+session=$DUELMARK_SESSION
 export HOME=$session/home XDG_RUNTIME_DIR=$session/run XDG_CONFIG_HOME=$session/home/.config
 export XDG_CACHE_HOME=$session/home/.cache XDG_DATA_HOME=$session/home/.local/share
 mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
@@ -54,5 +47,5 @@ dbus-run-session -- bash -c '
     sleep 0.05
   done
   openbox >/dev/null 2>&1 &
-  exec /usr/bin/python3 "$0/orca_session.py" "$1" "$DUELMARK_SESSION"
-' "$here" "$program"
+  exec /usr/bin/python3 "$@"
+' bash "$here/$1" "${@:2}"

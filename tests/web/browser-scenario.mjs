@@ -1,12 +1,14 @@
-// A user in Chromium: types a bad value and reads the refusal, corrects it, chooses two
-// Enemies with little health, starts, watches the whole battle in real time (the page stalled
-// once, as a throttled background tab is), reads the report, starts again and closes the
-// window. The trace that
-// ?trace sends to the console must tell the same battle, tick by tick, and the page's live
-// region must have said each move once.
+// A user in Chromium: opens the help panel and closes it, types a bad value and reads the
+// refusal, corrects it, chooses two Enemies with little health, starts, watches the whole
+// battle in real time (the page stalled once, as a throttled background tab is), reads the
+// report, starts again and closes the window. The trace that ?trace sends to the console must
+// tell the same battle, tick by tick, and the page's live region must have said each move once.
+// axe-core finds nothing to fault in any of the six states the page goes through, and the
+// page's own colours contrast enough.
 //   node browser-scenario.mjs SITE_DIR [SCREENSHOT_DIR]
 import assert from 'node:assert/strict';
 import path from 'node:path';
+import { assertNoViolations, assertOwnColoursContrast, judgedStates } from './axe.mjs';
 import { battleTimers } from './battle-timers.mjs';
 import { closeChromium, launchChromium } from './chromium.mjs';
 import { serve } from './static-server.mjs';
@@ -40,11 +42,30 @@ try {
       .observe(region, { childList: true, characterData: true, subtree: true });
   });
   await shoot(page, 'settings-window');
+  await assertNoViolations(page, 'settings');
+  const lowestContrast = await assertOwnColoursContrast(page);
+
+  // The help panel covers fifteen controls: out of the keyboard's reach and hidden from screen
+  // readers while it is up, the focus on its Close button; closed, the focus is back on Help.
+  const help = await page.waitForSelector('aria/Help[role="button"]');
+  await help.focus();
+  await page.keyboard.press('Enter');
+  const controls = '.client input, .client button, .client [role=listbox]';
+  await page.waitForFunction(selector => document.activeElement.textContent === 'Close' &&
+    [...document.querySelectorAll(selector)].filter(control => control.closest('[inert]')).length === 15, {}, controls);
+  const reachable = await page.evaluate(selector => [...document.querySelectorAll(selector)]
+    .filter(control => !control.closest('[inert], [hidden]') && !control.disabled).map(control => control.textContent), controls);
+  assert.deepEqual(reachable, ['Close'], 'Tab reaches only what the help panel shows');
+  await assertNoViolations(page, 'help open');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.activeElement.textContent === 'Help' && !document.querySelector('.client [inert]'));
+
   await enemyHealth.click({ clickCount: 3 });
   await page.keyboard.type('lots');
   await (await page.waitForSelector('aria/Start Battle[role="button"]')).click();
   const message = await page.waitForSelector('dialog[open]');
-  assert.equal(await message.evaluate(d => d.getAttribute('role')), 'alertdialog');
+  assert.equal(await message.evaluate(d => d.getAttribute('aria-modal')), 'true');
+  await assertNoViolations(page, 'refusal');
   assert.equal(await message.$eval('[data-message-text]', p => p.textContent),
                'Enemy "Health" must be a number from -32768 to 32767.\n' +
                'A fraction, written with ".", is rounded to the nearest whole number.');
@@ -63,10 +84,14 @@ try {
   await page.keyboard.press('ArrowDown');
   await (await page.waitForSelector('aria/Start Battle[role="button"]')).click();
   const start = await page.waitForSelector('aria/Press this button to start the simulator.[role="button"]');
-  assert.equal(await page.$('aria/Enemy Health[role="textbox"]'), null, 'the settings window has closed');
+  await page.waitForFunction(() => !document.querySelector('[aria-label="Enemy Health"]'));  // the settings window has gone
   assert.ok(await page.$('aria/turn arrow over Hero[role="image"]'), 'the pictures say what they show');
+  await assertNoViolations(page, 'battle');
   await start.click();
   const started = Date.now();
+  // Start disables itself: the focus goes to the battle window, not to nothing.
+  assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-labelledby') &&
+                                         document.activeElement.textContent.includes('Kelmar')), true);
 
   // Mid-move, the page stalls for 1.5 s, as a background tab that the browser throttles.
   await page.waitForFunction(() => document.querySelectorAll('img:not([hidden])').length > 0);
@@ -79,6 +104,8 @@ try {
   const report = await page.waitForSelector('aria/End of Battle[role="dialog"]', { timeout: 120_000 });
   const watched = (Date.now() - started) / 1000;
   await shoot(page, 'end-window');
+  await assertNoViolations(page, 'end');
+  assert.equal(await report.evaluate(d => d.tabIndex), 0, 'Tab reaches the report');
   const reportText = await report.evaluate(d => d.querySelector('.client').innerText);
   const [result, total, hero, enemy] = reportText.split('\n').filter(line => line.trim());
   assert.match(result, /^The (Hero has defeated all Enemies|Enemies have defeated the Hero)\.$/);
@@ -111,6 +138,7 @@ try {
   const again = await page.waitForSelector('aria/Start again[role="button"]');
   assert.ok(await page.$eval('#ended', notice => !notice.hidden));
   assert.ok(trace.at(-1).endsWith(' End'));
+  await assertNoViolations(page, 'ended');
   await again.click();
   // The settings window's close box ends the program, as a desktop's title bar does.
   await page.waitForSelector('aria/Hero Health[role="textbox"]');
@@ -118,6 +146,7 @@ try {
   await page.waitForSelector('aria/Start again[role="button"]');
   assert.deepEqual(problems, []);
   console.log(`A battle of ${count(total)} moves watched in ${watched.toFixed(1)} s, ${trace.length} trace lines.`);
+  console.log(`axe-core: 0 violations in ${judgedStates.join(', ')}; the page's own colours at ${lowestContrast.toFixed(2)}:1 or more.`);
 } finally {
   if (problems.length) console.error(`The page reported: ${problems.join(' | ')}`);
   await closeChromium(browser);

@@ -1,93 +1,19 @@
-"""A blind user's whole session with Duelmark, checked by what the screen reader Orca says.
+"""A blind user's whole session with Duelmark on the desktop, checked by what the screen reader
+Orca says.
 
-Usage: orca_session.py PROGRAM SESSION_FOLDER
-The program is driven by the keyboard alone. Orca's debug output holds a SPEECH OUTPUT line for
-every utterance: that is what the user hears, and every check below reads it.
+Usage (through run-session.sh): desktop_session.py PROGRAM
+The program is driven by the keyboard alone.
 """
 import os
-import pty
 import re
 import subprocess
 import sys
-import threading
-import time
 
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*\{'established'", re.S)
-STEP_TIMEOUT = 20  # seconds for Orca to say one thing
+import orca
+from orca import BUTTON, STEP_TIMEOUT, fail, hear, hear_announcement, keys, type_text, walk
+
 BATTLE_TIMEOUT = 90
-
-program, session = sys.argv[1], sys.argv[2]
-heard = []  # every utterance so far
-checked = 0  # utterances before this one are accounted for
-debug_output = []  # what Orca wrote to its debug file
-
-# Orca buffers its debug file unless it is a terminal: it gets one, and every line arrives
-# as it is written.
-terminal, orca_terminal = pty.openpty()
-orca = subprocess.Popen(["orca", "--debug-file=" + os.ttyname(orca_terminal), "-u", os.path.join(session, "orca")],
-                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-
-def read_debug_output():
-    while True:
-        try:
-            chunk = os.read(terminal, 65536)
-        except OSError:
-            return
-        if not chunk:
-            return
-        debug_output.append(chunk.decode("utf-8", "replace").replace("\r", ""))
-
-
-threading.Thread(target=read_debug_output, daemon=True).start()
-
-
-def fail(message):
-    print("FAILED: " + message, file=sys.stderr)
-    print("Orca said, since the last check:", file=sys.stderr)
-    listen()
-    for line in heard[checked:]:
-        print("  " + line, file=sys.stderr)
-    sys.exit(1)
-
-
-def listen():
-    heard[:] = [m.group(1) for m in SPEECH.finditer("".join(debug_output))]
-
-
-def hear(pattern, seconds=STEP_TIMEOUT):
-    """Waits until Orca says something matching the pattern; returns what it said."""
-    global checked
-    wanted = re.compile(pattern)
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        listen()
-        for index in range(checked, len(heard)):
-            if wanted.search(heard[index]):
-                checked = index + 1
-                return heard[index]
-        if app and app.poll() is not None:
-            fail("the program ended with exit code %d while Orca was to say /%s/" % (app.returncode, pattern))
-        time.sleep(0.1)
-    fail("Orca did not say /%s/" % pattern)
-
-
-def keys(*names):
-    for name in names:
-        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
-        time.sleep(0.15)
-
-
-# Orca's word for a button's role: "push button" in Orca 43, "button" in later versions.
-BUTTON = r"(push )?button"
-
-
-def walk(key, *names):
-    """Presses the key once for each name, hearing the name each time; BUTTON stands for the
-    button role's word."""
-    for name in names:
-        keys(key)
-        hear("^" + re.escape(name).replace("BUTTON", BUTTON))
+program = sys.argv[1]
 
 
 def cpu_seconds():
@@ -96,14 +22,10 @@ def cpu_seconds():
         return sum(int(field) for field in stat.read().rsplit(")", 1)[1].split()[11:13]) / os.sysconf("SC_CLK_TCK")
 
 
-def type_text(text):
-    subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
-
-
-app = None
-hear(r"^Screen reader on\.$", 60)
+orca.start()
 app = subprocess.Popen([program], stderr=subprocess.PIPE, text=True,
                        env=dict(os.environ, QT_LOGGING_RULES="duelmark.trace=true"))
+orca.watched = app
 
 # The settings window opens on Hero Magic Def.; Tab then walks the Hero's and the Enemy's boxes.
 # Each box is heard by its name and its whole value.
@@ -152,16 +74,10 @@ move = re.compile(r"(The Hero attacked Enemy [12]\.|The Hero used Magic on Enemy
                   r"(Enemy [12] used Suicide on Hero\.) 20 damage\. Hero 80 of 100\.$")
 
 
-def hear_announcement():
-    """The words of the next announcement: Orca 43 says the role and the words at once, later
-    versions say the role first and the words as an utterance of their own."""
-    said = hear(r"^notification\b", BATTLE_TIMEOUT)
-    return said[len("notification"):].strip() or hear(r".")
-
 
 moves = []
 while True:
-    said = hear_announcement()
+    said = hear_announcement(BATTLE_TIMEOUT)
     if said == "The Battle is Over. End in 5 seconds.":
         break
     if not move.match(said):
@@ -184,10 +100,8 @@ if app.returncode != 0:
 shown = re.findall(r'frmBattle\.lblInfo\.Caption="(.*)"', trace)
 if moves != [message for message in shown if not message.startswith("The Battle is Over.")]:
     fail("the announcements %r are not the messages shown: %r" % (moves, shown))
-announcements = sum(re.match(r"notification\b", line) is not None for line in heard)
-if announcements != len(moves) + 1 or sum(line.count(" damage.") for line in heard) != len(moves):
+announcements = sum(re.match(r"notification\b", line) is not None for line in orca.heard)
+if announcements != len(moves) + 1 or sum(line.count(" damage.") for line in orca.heard) != len(moves):
     fail("something was announced twice")
 print("The battle took %.2f s of the program's processor time, from Start to the report." % battle_cpu)
-print("Orca said:")
-for line in heard:
-    print("  " + line)
+orca.print_heard()

@@ -1,0 +1,123 @@
+"""A blind user's whole session with the web edition in a browser, checked by what the screen
+reader Orca says: the path of the desktop session, a refusal, its OK, the list, a whole battle,
+the report and the end, with the keyboard alone. Each browser is a row of the table below.
+
+Usage (through run-session.sh): browser_session.py BROWSER SITE_FOLDER
+"""
+import functools
+import http.server
+import os
+import re
+import subprocess
+import sys
+import threading
+
+import orca
+from orca import BUTTON, fail, hear, keys, type_text, walk
+
+BATTLE_TIMEOUT = 60
+browser, site = sys.argv[1], sys.argv[2]
+session = os.environ["DUELMARK_SESSION"]
+profile = os.path.join(session, "profile")
+os.makedirs(profile)
+
+
+def firefox_profile():
+    # Console lines to stdout, and no first-run pages.
+    with open(os.path.join(profile, "user.js"), "w") as prefs:
+        for name, value in [("devtools.console.stdout.content", "true"), ("browser.aboutwelcome.enabled", "false"),
+                            ("browser.shell.checkDefaultBrowser", "false"), ("datareporting.policy.dataSubmissionEnabled", "false"),
+                            ("browser.startup.homepage_override.mstone", '"ignore"'), ("app.update.disabledForTesting", "true")]:
+            prefs.write("user_pref(%r, %s);\n" % (name, value))
+
+
+# How each browser is started so that Orca reads its pages and its console reaches stdout or stderr.
+BROWSERS = {
+    "chromium": (lambda: None, ["chromium", "--no-sandbox", "--force-renderer-accessibility", "--no-first-run",
+                                "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                                "--enable-logging=stderr", "--v=0", "--user-data-dir=" + profile, "--start-maximized"]),
+    "firefox-esr": (firefox_profile, ["firefox-esr", "--no-remote", "--profile", profile]),
+}
+
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(
+    type("QuietHandler", (http.server.SimpleHTTPRequestHandler,), {"log_message": lambda *_: None}), directory=site))
+threading.Thread(target=server.serve_forever, daemon=True).start()
+
+orca.start()
+prepare, command = BROWSERS[browser]
+prepare()
+console = open(os.path.join(session, "console"), "w+")
+app = subprocess.Popen(command + ["http://127.0.0.1:%d/?trace" % server.server_address[1]],
+                       stdout=console, stderr=subprocess.STDOUT)
+orca.watched = app
+
+
+def console_lines():
+    console.seek(0)
+    return "The browser wrote:\n" + "".join(line for line in console if "dbus" not in line)[-3000:]
+
+
+orca.reports.append(console_lines)
+
+# The settings window opens on Hero Magic Def.; every box is heard by its name and whole value.
+hear(r"^Hero Magic Def\. (entry|text)", 60)
+for name in ["Hero Magic", "Hero Attack", "Hero Defence", "Hero Health", "Enemy Health"]:
+    walk("Tab", name)
+# Enemies of 1 hit point, for a short battle; a text that is not a number in the last box.
+type_text("1")
+walk("Tab", "Enemy Attack", "Enemy Defence", "Enemy Suicide Attack", "Enemy Magic Def.")
+type_text("x")
+walk("Tab", "Exit BUTTON", "Start Battle BUTTON")
+mark = len(orca.heard)
+keys("Return")
+refusal = (r'Enemy "Magic Def\." must be a number from -32768 to 32767\.\s+A fraction, written with "\.", '
+           r"is rounded to the nearest whole number\.")
+hear(refusal)
+keys("Return")
+hear(r"^(Enemy Stats panel\. )?Enemy Magic Def\..*\bx selected")
+refusals_heard = sum(line.count("must be a number") for line in orca.said_since(mark))
+
+# The list, named, chooses with the arrow keys also after the refusal.
+type_text("5")
+walk("Tab", "Exit BUTTON", "Start Battle BUTTON")
+keys("Tab")
+hear(r"Number of Enemies \(1-5\)")
+choices = 0
+for key, count in [("Down", 2), ("Down", 3), ("Up", 2)]:
+    keys(key)
+    hear(r"^%d\b" % count)
+    choices += 1
+walk("shift+Tab", "Start Battle BUTTON")
+keys("space")
+
+# The battle window says its name as it opens, then its Start button.
+hear(r"Kelmar: Tarrin's Adventure")
+hear(r"Press this button to start the simulator\. " + BUTTON)
+keys("Return")
+moves = []
+while True:
+    # The page's live region: Orca says its words alone.
+    said = hear(r"^(The Battle is Over\. End in 5 seconds\.$|The Hero |Enemy \d )", BATTLE_TIMEOUT)
+    if said == "The Battle is Over. End in 5 seconds.":
+        break
+    moves.append(said)
+
+# The report, once and in full, as it opens; Escape closes it and ends the program.
+mark = len(orca.heard)
+report = hear(r"End of Battle.*Total moves = %d Hero moves = \d+ Enemy moves = \d+" % len(moves), BATTLE_TIMEOUT)
+keys("Escape")
+hear(r"^Duelmark has ended\.")
+hear(r"^Start again " + BUTTON)
+after_report = orca.said_since(mark)
+reports_heard = sum("Total moves" in line for line in after_report)
+ended_heard = sum("Duelmark has ended." in line for line in after_report)
+
+console.seek(0)
+shown = [text for text in re.findall(r'frmBattle\.lblInfo\.Caption=\\?"(.*?)\\?"', console.read())
+         if not text.startswith("The Battle is Over.")]
+heard_once = sum(sum(line.startswith(text + " ") for line in orca.heard) == 1 for text in shown)
+print("Refusal heard %d time(s); %d list choices; %d of %d moves heard once; report heard %d time(s); end heard %d "
+      "time(s)." % (refusals_heard, choices, heard_once, len(shown), reports_heard, ended_heard))
+orca.print_heard()
+if refusals_heard != 1 or reports_heard != 1 or ended_heard != 1 or heard_once != len(shown) != len(moves):
+    fail("something was heard more than once, or not at all")
