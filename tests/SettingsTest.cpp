@@ -21,7 +21,6 @@ class Settings : public Harness {
   // The settings window as the program opens it, on a fresh runtime after the first time.
   void Open() { frmBattleSettings().Show(); }
   void Reopen() {
-    reader_.reset();  // it leaves the runtime it watches, which goes first
     Install(std::make_unique<ScriptedRandom>());
     Open();
   }
