@@ -1,7 +1,5 @@
 #include "Covering.h"
 
-#include <algorithm>
-
 #include "Stacking.h"
 
 namespace rt {
@@ -41,20 +39,35 @@ const Control* BesideIn(const Control* control, const Control* container) {
   return nullptr;
 }
 
+// Whether the first control is drawn over the second, both standing in the same container.
+bool InFront(const Window& window, const Control& first, const Control& second) {
+  if (DrawnOnContainer(first.Kind()) != DrawnOnContainer(second.Kind())) return !DrawnOnContainer(first.Kind());
+  // The table lists each layer topmost first.
+  for (const auto& control : window.Controls()) {
+    if (control.get() == &first) return true;
+    if (control.get() == &second) return false;
+  }
+  return false;
+}
+
 }  // namespace
 
-std::vector<const Control*> CoveredControls(const Window& window) {
-  const std::vector<Control*> stack = BackToFront(window);
-  const auto height = [&stack](const Control* control) { return std::find(stack.begin(), stack.end(), control); };
-  std::vector<const Control*> covered;
-  for (const Control* frame : stack) {
-    if (frame->Kind() != ControlKind::Frame || !Shown(*frame)) continue;
-    const Rect area = InWindow(*frame);
-    for (const Control* control : stack) {
-      const Control* beside = BesideIn(control, frame->Container());
-      if (!beside || beside == frame || height(beside) > height(frame) || !area.Holds(InWindow(*control))) continue;
-      if (std::find(covered.begin(), covered.end(), control) == covered.end()) covered.push_back(control);
-    }
+bool IsCovered(const Window& window, const Control& control) {
+  const Rect box = InWindow(control);
+  for (const auto& owned : window.Controls()) {
+    const Control& frame = *owned;
+    if (frame.Kind() != ControlKind::Frame || !Shown(frame)) continue;
+    const Control* beside = BesideIn(&control, frame.Container());
+    if (!beside || beside == &frame || InFront(window, *beside, frame)) continue;
+    if (InWindow(frame).Holds(box)) return true;
+  }
+  return false;
+}
+
+std::set<const Control*> CoveredControls(const Window& window) {
+  std::set<const Control*> covered;
+  for (const auto& control : window.Controls()) {
+    if (control->Kind() != ControlKind::Timer && IsCovered(window, *control)) covered.insert(control.get());
   }
   return covered;
 }

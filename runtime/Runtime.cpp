@@ -26,7 +26,7 @@ Window& Runtime::Load(std::unique_ptr<Window> window) {
   loaded.runtime_ = this;
   windows_.push_back(std::move(window));
   Deliver(loaded, "Form_Load", [&loaded] { loaded.Form_Load(); });
-  UpdateCover(loaded);
+  UpdateCover(loaded, nullptr);
   return loaded;
 }
 
@@ -57,10 +57,22 @@ void Runtime::UserFocused(Control& control) {
   control.Owner().coveredFocus_ = nullptr;
 }
 
-void Runtime::UpdateCover(Window& window) {
-  std::vector<const Control*> covered = CoveredControls(window);
-  if (covered == window.covered_) return;
-  window.covered_ = std::move(covered);
+void Runtime::UpdateCover(Window& window, const Control* moved) {
+  // A frame may cover or uncover anything; any other control only itself, which is much
+  // cheaper to find at every step of an animation.
+  if (!moved || moved->Kind() == ControlKind::Frame) {
+    std::set<const Control*> covered = CoveredControls(window);
+    if (covered == window.covered_) return;
+    window.covered_ = std::move(covered);
+  } else {
+    const bool covered = IsCovered(window, *moved);
+    if (covered == window.Covered(*moved)) return;
+    if (covered) {
+      window.covered_.insert(moved);
+    } else {
+      window.covered_.erase(moved);
+    }
+  }
   if (observer_) observer_->CoverChanged(window);
 }
 
@@ -189,7 +201,7 @@ void Runtime::PropertyWritten(Control& control, Property property) {
   }
   if (observer_) observer_->PropertyChanged(control, property);
   if (property != Property::Caption && property != Property::Text && property != Property::Interval) {
-    UpdateCover(control.Owner());
+    UpdateCover(control.Owner(), &control);
     KeepFocusReachable(control.Owner());
   }
 }

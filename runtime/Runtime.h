@@ -103,7 +103,7 @@ class Runtime {
   void Trace(std::string_view what);
   Control* EarliestDueTimer(Micros by) const;
   void PlaceFirstFocus(Window& window);
-  void UpdateCover(Window& window);
+  void UpdateCover(Window& window, const Control* moved);
   void KeepFocusReachable(Window& window);
 
   std::unique_ptr<Clock> clock_;

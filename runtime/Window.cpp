@@ -9,7 +9,7 @@ namespace rt {
 Window::Window(std::string name, WindowDesign design) : name_(std::move(name)), design_(std::move(design)) {}
 
 bool Window::Covered(const Control& control) const {
-  return std::find(covered_.begin(), covered_.end(), &control) != covered_.end();
+  return covered_.contains(&control);
 }
 
 void Window::Show() { runtime_->Show(*this); }

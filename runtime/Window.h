@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -82,7 +83,7 @@ class Window {
   bool shownBefore_ = false;
   std::optional<double> outerHeight_;
   Control* focused_ = nullptr;
-  std::vector<const Control*> covered_;
+  std::set<const Control*> covered_;
   // The control a frame covered while it had the focus; it has it back once uncovered.
   Control* coveredFocus_ = nullptr;
 };
