@@ -120,7 +120,7 @@ void WindowPanel::Show() {
   panel_.Hidden(false);
   if (shown_) return;
   shown_ = true;
-  web_place_centred(panel_.Id());
+  web_fit_to_view(panel_.Id());
   // The window itself has the focus until the runtime gives it to a control.
   web_focus(panel_.Id(), 0);
 }
