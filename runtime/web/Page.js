@@ -120,7 +120,8 @@ mergeInto(LibraryManager.library, {
       if (event.button !== 0 || event.target.closest('button')) return;
       const startX = event.clientX - panel.offsetLeft, startY = event.clientY - panel.offsetTop;
       handle.setPointerCapture(event.pointerId);
-      const move = e => placeInView(panel, e.clientX - startX, e.clientY - startY);
+      const {width, height} = panel.getBoundingClientRect();
+      const move = e => placeInView(panel, e.clientX - startX, e.clientY - startY, width, height);
       handle.addEventListener('pointermove', move);
       handle.addEventListener('pointerup', () => handle.removeEventListener('pointermove', move), {once: true});
     });
@@ -137,13 +138,13 @@ mergeInto(LibraryManager.library, {
     return whole >= 0.9 * fit ? whole : fit;
   },
 
-  // Stands a panel with its top left corner at (left, top), or as near as keeps it all in view,
-  // on whole screen pixels.
-  $placeInView: function(panel, left, top) {
-    const view = document.documentElement, box = panel.getBoundingClientRect();
+  // Stands a panel of the size shown with its top left corner at (left, top), or as near as
+  // keeps it all in view, on whole screen pixels.
+  $placeInView: function(panel, left, top, width, height) {
+    const view = document.documentElement;
     const snap = (place, room) => Math.round(Math.max(0, Math.min(place, room)) * devicePixelRatio) / devicePixelRatio;
-    panel.style.left = snap(left, view.clientWidth - box.width) + 'px';
-    panel.style.top = snap(top, view.clientHeight - box.height) + 'px';
+    panel.style.left = snap(left, view.clientWidth - width) + 'px';
+    panel.style.top = snap(top, view.clientHeight - height) + 'px';
   },
 
   // A window, scaled as a whole to the view and standing in its middle; the message box at the
@@ -152,10 +153,11 @@ mergeInto(LibraryManager.library, {
   $fitToView: function(panel) {
     if (!panel.isConnected) return page.fitted.delete(panel);
     if (panel.hidden) return;
-    const width = panel.offsetWidth, height = panel.offsetHeight, view = document.documentElement;
-    page.windowScale = scaleToFit(width, height);
-    panel.style.transform = `scale(${page.windowScale})`;
-    placeInView(panel, (view.clientWidth - width * page.windowScale) / 2, (view.clientHeight - height * page.windowScale) / 2);
+    const scale = scaleToFit(panel.offsetWidth, panel.offsetHeight), view = document.documentElement;
+    const width = panel.offsetWidth * scale, height = panel.offsetHeight * scale;
+    panel.style.transform = `scale(${scale})`;
+    placeInView(panel, (view.clientWidth - width) / 2, (view.clientHeight - height) / 2, width, height);
+    page.windowScale = scale;
   },
   $fitMessage__deps: ['$page', '$scaleToFit'],
   $fitMessage: function() {
