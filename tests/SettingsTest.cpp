@@ -24,6 +24,7 @@ class Settings : public Harness {
     frmBattleSettings().Show();
   }
   void Reopen() {
+    reader_.reset();  // it lets go of the runtime that Install replaces
     Install(std::make_unique<ScriptedRandom>());
     Open();
   }

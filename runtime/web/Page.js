@@ -151,7 +151,11 @@ mergeInto(LibraryManager.library, {
   // scale of the window it stands over, or smaller if the view asks for it.
   $fitToView__deps: ['$page', '$scaleToFit', '$placeInView'],
   $fitToView: function(panel) {
-    if (!panel.isConnected) return page.fitted.delete(panel);
+    if (!panel.isConnected) {
+      page.fitted.delete(panel);
+      page.resized.unobserve(panel);
+      return;
+    }
     if (panel.hidden) return;
     const scale = scaleToFit(panel.offsetWidth, panel.offsetHeight), view = document.documentElement;
     const width = panel.offsetWidth * scale, height = panel.offsetHeight * scale;
@@ -162,7 +166,9 @@ mergeInto(LibraryManager.library, {
   $fitMessage__deps: ['$page', '$scaleToFit'],
   $fitMessage: function() {
     const dialog = document.getElementById('message');
-    if (dialog.open) dialog.style.transform = `scale(${Math.min(page.windowScale, scaleToFit(dialog.offsetWidth, dialog.offsetHeight))})`;
+    if (!dialog.open) return;
+    const scale = Math.min(page.windowScale, scaleToFit(dialog.offsetWidth, dialog.offsetHeight));
+    dialog.style.transform = `scale(${scale})`;
   },
 
   // A new panel is fitted to the view, and again whenever the view or the panel changes size:
