@@ -280,6 +280,7 @@ TEST_F(HelpPanel, EveryTimingOfPressesComesToRestWithBothTimersOff) {
       const int gaps = 1200 / stepMs + 1;
       for (int buttons = 0; buttons < (1 << presses); ++buttons) {
         for (int gapCode = 0; gapCode < (presses == 2 ? gaps : gaps * gaps); ++gapCode) {
+          reader_.reset();
           Install(std::make_unique<ScriptedRandom>());
           Runtime().SetTraceSink({});
           Open();
