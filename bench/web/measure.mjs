@@ -3,7 +3,7 @@
 // battle's phase deviation and CPU.   node bench/web/measure.mjs build/web [ENEMIES]
 // (0 Enemies: the loading alone, without a battle)
 import { spawnSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -35,7 +35,8 @@ const median = values => [...values].sort((a, b) => a - b)[Math.floor(values.len
 // is drawn in being ready, and the bytes that came over the network. With and without Chromium's
 // throttling of a modest phone, and with the two font families installed or not (a
 // fontconfig that holds only DejaVu, as most phones, Windows and macOS lack them).
-const dejavuOnly = path.join(mkdtempSync(path.join(os.tmpdir(), 'duelmark-fonts-')), 'fonts.conf');
+const fontFolder = mkdtempSync(path.join(os.tmpdir(), 'duelmark-fonts-'));
+const dejavuOnly = path.join(fontFolder, 'fonts.conf');
 writeFileSync(dejavuOnly, '<?xml version="1.0"?>\n<!DOCTYPE fontconfig SYSTEM "fonts.dtd">\n' +
               '<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir></fontconfig>\n');
 const fontSetups = [['installed', {}], ['without', { FONTCONFIG_FILE: dejavuOnly }]];
@@ -111,6 +112,7 @@ for (const { fontName, throttleName, fresh, reload } of loads) {
               ` ${cell(fresh, 'fonts', ' ms')} ${kb(fresh)} | ${cell(reload, 'drawn', ' ms').padStart(14)}` +
               ` ${cell(reload, 'fonts', ' ms')} ${kb(reload)}`);
 }
+rmSync(fontFolder, { recursive: true });
 if (Number(enemies) === 0) {
   server.close();
   process.exit(0);
