@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-liberation2
 )
-web=(emscripten woff2)  # the web edition
+web=(emscripten fonttools python3-brotli)  # the web edition; its fonts are cut to what the windows show
 for_tests=false
 case "${1:-}" in
   test)

@@ -58,7 +58,7 @@ void web_listen(int id) { Page().elements.at(id).listening = true; }
 void web_listen_escape(int) {}
 void web_name_close_box(int id) { Page().elements.at(id).attributes["aria-label"] = "Close"; }
 void web_make_draggable(int, int) {}
-void web_place_centred(int) {}
+void web_fit_to_view(int) {}
 void web_focus(int id, int selectAll) {
   Page().focused = id;
   Page().focusSelectsAll = selectAll != 0;

@@ -1,14 +1,16 @@
 // Figures of the web edition in headless Chromium, measured on this machine (not a test):
-// the page's weight, the time from navigation to the settings window drawn, and a whole
+// the page's weight, how soon it shows its first window in its own fonts, and a whole
 // battle's phase deviation and CPU.   node bench/web/measure.mjs build/web [ENEMIES]
+// (0 Enemies: the loading alone, without a battle)
 import { spawnSync } from 'node:child_process';
-import { readFileSync, readdirSync, statSync } from 'node:fs';
+import { mkdtempSync, readFileSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const tests = path.join(here, '../../tests/web');
-const { closeChromium, launchChromium } = await import(path.join(tests, 'chromium.mjs'));
+const { closeChromium, launchChromium, PredefinedNetworkConditions } = await import(path.join(tests, 'chromium.mjs'));
 const { serve } = await import(path.join(tests, 'static-server.mjs'));
 const { battleTimers } = await import(path.join(tests, 'battle-timers.mjs'));
 const [site, enemies = '2'] = process.argv.slice(2);
@@ -28,25 +30,95 @@ console.log(`  total ${kib(sum(page))} (${sum(page)} bytes); fonts and their lic
 const server = await serve(site);
 const median = values => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-// Navigation to the settings window drawn: a fresh browser each time (nothing cached), and
-// reloads in one browser (cached).
-const drawn = async tab => {
+// Loading the page, in a fresh browser (nothing cached) and on reload (cached, asked again),
+// each the median of 5: the time from navigation to the first window drawn, to the fonts it
+// is drawn in being ready, and the bytes that came over the network. With and without Chromium's
+// throttling of a modest phone, and with the two font families installed or not (a
+// fontconfig that holds only DejaVu, as most phones, Windows and macOS lack them).
+const fontFolder = mkdtempSync(path.join(os.tmpdir(), 'duelmark-fonts-'));
+const dejavuOnly = path.join(fontFolder, 'fonts.conf');
+writeFileSync(dejavuOnly, '<?xml version="1.0"?>\n<!DOCTYPE fontconfig SYSTEM "fonts.dtd">\n' +
+              '<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir></fontconfig>\n');
+const fontSetups = [['installed', {}], ['without', { FONTCONFIG_FILE: dejavuOnly }]];
+const throttles = [['none', {}], ['CPU 4x', { cpu: 4 }], ['Fast 3G', { network: 'Fast 3G' }],
+                   ['Fast 3G + CPU 4x', { cpu: 4, network: 'Fast 3G' }]];
+const runs = 5;
+
+// Noted by the page itself: the frame that first shows a window, and the last font loaded.
+function noteLoading() {
+  window.loading = {};
+  document.fonts.addEventListener('loadingdone', () => { window.loading.fonts = performance.now(); });
+  new MutationObserver((changes, observer) => {
+    if (!document.querySelector('.window:not([hidden])')) return;
+    observer.disconnect();
+    requestAnimationFrame(() => { window.loading.drawn = performance.now(); });
+  }).observe(document, { subtree: true, childList: true, attributes: true });
+}
+
+async function load(tab, { cpu = 1, network }) {
+  const cdp = await tab.createCDPSession();
+  await cdp.send('Network.enable');
+  let bytes = 0;
+  // What came over the network: a data: address (the WebAssembly, inlined) did not.
+  const overNetwork = new Set();
+  cdp.on('Network.requestWillBeSent', event => {
+    if (/^https?:/.test(event.request.url)) overNetwork.add(event.requestId);
+  });
+  cdp.on('Network.loadingFinished', event => {
+    if (overNetwork.has(event.requestId)) bytes += event.encodedDataLength;
+  });
+  await tab.emulateCPUThrottling(cpu);
+  await tab.emulateNetworkConditions(network ? PredefinedNetworkConditions[network] : null);
   await tab.goto(server.url, { waitUntil: 'domcontentloaded' });
-  await tab.waitForSelector('aria/Hero Health[role="textbox"]');
-  return tab.evaluate(() => new Promise(resolve => requestAnimationFrame(() => resolve(performance.now()))));
-};
-const cold = [];
-for (let i = 0; i < 5; ++i) {
-  const browser = await launchChromium();
-  cold.push(await drawn(await browser.newPage()));
-  await closeChromium(browser);
+  await tab.waitForFunction(() => window.loading.drawn, { timeout: 60_000 });
+  // The fonts that the window asked for, once its text has been laid out.
+  const { drawn, fonts } = await tab.evaluate(async () => {
+    await new Promise(resolve => requestAnimationFrame(() => requestAnimationFrame(resolve)));
+    await document.fonts.ready;
+    return { drawn: window.loading.drawn, fonts: Math.max(window.loading.drawn, window.loading.fonts ?? 0) };
+  });
+  await tab.waitForNetworkIdle({ idleTime: 500 });
+  await cdp.detach();
+  return { drawn, fonts, bytes };
+}
+
+const loads = [];
+for (const [fontName, env] of fontSetups) {
+  for (const [throttleName, throttle] of throttles) {
+    const fresh = [];
+    for (let i = 0; i < runs; ++i) {
+      const browser = await launchChromium(env);
+      const tab = await browser.newPage();
+      await tab.evaluateOnNewDocument(noteLoading);
+      fresh.push(await load(tab, throttle));
+      await closeChromium(browser);
+    }
+    const browser = await launchChromium(env);
+    const tab = await browser.newPage();
+    await tab.evaluateOnNewDocument(noteLoading);
+    await load(tab, {});
+    const reload = [];
+    for (let i = 0; i < runs; ++i) reload.push(await load(tab, throttle));
+    await closeChromium(browser);
+    loads.push({ fontName, throttleName, fresh, reload });
+  }
+}
+const cell = (list, key, unit) => `${median(list.map(run => run[key])).toFixed(0)}${unit}`.padStart(8);
+const kb = list => `${(median(list.map(run => run.bytes)) / 1000).toFixed(0)} KB`.padStart(8);
+console.log(`Loading, median of ${runs}: first window drawn, own fonts ready, bytes over the network`);
+console.log('  families   throttling          |   fresh: drawn   fonts    bytes |  reload: drawn   fonts    bytes');
+for (const { fontName, throttleName, fresh, reload } of loads) {
+  console.log(`  ${fontName.padEnd(10)} ${throttleName.padEnd(19)} | ${cell(fresh, 'drawn', ' ms').padStart(14)}` +
+              ` ${cell(fresh, 'fonts', ' ms')} ${kb(fresh)} | ${cell(reload, 'drawn', ' ms').padStart(14)}` +
+              ` ${cell(reload, 'fonts', ' ms')} ${kb(reload)}`);
+}
+rmSync(fontFolder, { recursive: true });
+if (Number(enemies) === 0) {
+  server.close();
+  process.exit(0);
 }
 const browser = await launchChromium();
 const tab = await browser.newPage();
-const warm = [];
-for (let i = 0; i < 10; ++i) warm.push(await drawn(tab));
-console.log(`Navigation to the settings window drawn: ${median(cold).toFixed(0)} ms median of 5 fresh browsers ` +
-            `(worst ${Math.max(...cold).toFixed(0)} ms), ${median(warm).toFixed(0)} ms median of 10 reloads`);
 
 // A whole battle with the default statistics, traced: how long each phase lasted against
 // its ticks. Then one untraced, as users watch it, for the CPU it takes.

@@ -18,7 +18,7 @@ void web_listen(int id);
 void web_listen_escape(int panelId);
 void web_name_close_box(int id);  // in the page's words
 void web_make_draggable(int handleId, int panelId);
-void web_place_centred(int id);
+void web_fit_to_view(int id);  // as large as the page allows, in its middle
 void web_focus(int id, int selectAll);
 void web_show_message(const char* text);
 void web_announce(const char* text);

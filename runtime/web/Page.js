@@ -3,9 +3,9 @@
 // program; the page (index.html) provides the desktop with the words of the windows' close
 // boxes, the message dialog, the live region and the notice shown when the program has ended.
 mergeInto(LibraryManager.library, {
-  // The elements by number and the next tick.
+  // The elements by number, the next tick, and the scale of the window on show.
   $page: null,
-  $page__postset: 'page = {elements: new Map(), tickTimer: null};',
+  $page__postset: 'page = {elements: new Map(), tickTimer: null, windowScale: 1};',
 
   // Hands a text to an exported C++ function as a UTF-8 string it may read during the call.
   $withText: function(text, call) {
@@ -139,8 +139,8 @@ mergeInto(LibraryManager.library, {
     page.elements.get(id).setAttribute('aria-label', document.getElementById('desktop').dataset.closeBoxLabel);
   },
 
-  // A panel's title bar moves the panel, as a desktop's does.
-  web_make_draggable__deps: ['$page'],
+  // A panel's title bar moves the panel, as a desktop's does, within the view.
+  web_make_draggable__deps: ['$page', '$placeInView'],
   web_make_draggable: function(handleId, panelId) {
     const handle = page.elements.get(handleId);
     const panel = page.elements.get(panelId);
@@ -148,22 +148,73 @@ mergeInto(LibraryManager.library, {
       if (event.button !== 0 || event.target.closest('button')) return;
       const startX = event.clientX - panel.offsetLeft, startY = event.clientY - panel.offsetTop;
       handle.setPointerCapture(event.pointerId);
-      const move = e => {
-        panel.style.left = Math.max(0, e.clientX - startX) + 'px';
-        panel.style.top = Math.max(0, e.clientY - startY) + 'px';
-      };
+      const {width, height} = panel.getBoundingClientRect();
+      const move = e => placeInView(panel, e.clientX - startX, e.clientY - startY, width, height);
       handle.addEventListener('pointermove', move);
       handle.addEventListener('pointerup', () => handle.removeEventListener('pointermove', move), {once: true});
     });
   },
 
-  // A new panel stands in the middle of what the page shows, as a desktop centres a new window.
-  web_place_centred__deps: ['$page'],
-  web_place_centred: function(id) {
-    const panel = page.elements.get(id);
+  // The scale at which a box of this designed size fills the view, less a margin: down to fit a
+  // phone, up without a cap to fill a large screen. Where a whole number of screen pixels per
+  // design pixel lies within a tenth below that, it is taken, so that every pixel of a picture
+  // is drawn the same size.
+  $scaleToFit: function(width, height) {
+    const view = document.documentElement, margin = 8;
+    const fit = Math.min((view.clientWidth - 2 * margin) / width, (view.clientHeight - 2 * margin) / height);
+    const whole = Math.floor(fit * devicePixelRatio) / devicePixelRatio;
+    return whole >= 0.9 * fit ? whole : fit;
+  },
+
+  // Stands a panel of the size shown with its top left corner at (left, top), or as near as
+  // keeps it all in view, on whole screen pixels.
+  $placeInView: function(panel, left, top, width, height) {
     const view = document.documentElement;
-    panel.style.left = Math.max(0, Math.round((view.clientWidth - panel.offsetWidth) / 2 + window.scrollX)) + 'px';
-    panel.style.top = Math.max(0, Math.round((view.clientHeight - panel.offsetHeight) / 2 + window.scrollY)) + 'px';
+    const snap = (place, room) => Math.round(Math.max(0, Math.min(place, room)) * devicePixelRatio) / devicePixelRatio;
+    panel.style.left = snap(left, view.clientWidth - width) + 'px';
+    panel.style.top = snap(top, view.clientHeight - height) + 'px';
+  },
+
+  // A window, scaled as a whole to the view and standing in its middle; the message box at the
+  // scale of the window it stands over, or smaller if the view asks for it.
+  $fitToView__deps: ['$page', '$scaleToFit', '$placeInView'],
+  $fitToView: function(panel) {
+    if (!panel.isConnected) {
+      page.fitted.delete(panel);
+      page.resized.unobserve(panel);
+      return;
+    }
+    if (panel.hidden) return;
+    const scale = scaleToFit(panel.offsetWidth, panel.offsetHeight), view = document.documentElement;
+    const width = panel.offsetWidth * scale, height = panel.offsetHeight * scale;
+    panel.style.transform = `scale(${scale})`;
+    placeInView(panel, (view.clientWidth - width) / 2, (view.clientHeight - height) / 2, width, height);
+    page.windowScale = scale;
+  },
+  $fitMessage__deps: ['$page', '$scaleToFit'],
+  $fitMessage: function() {
+    const dialog = document.getElementById('message');
+    if (!dialog.open) return;
+    const scale = Math.min(page.windowScale, scaleToFit(dialog.offsetWidth, dialog.offsetHeight));
+    dialog.style.transform = `scale(${scale})`;
+  },
+
+  // A new panel is fitted to the view, and again whenever the view or the panel changes size:
+  // a phone turned, a browser resized, a window grown.
+  web_fit_to_view__deps: ['$page', '$fitToView', '$fitMessage'],
+  web_fit_to_view: function(id) {
+    if (!page.fitted) {
+      page.fitted = new Set();
+      page.resized = new ResizeObserver(entries => entries.forEach(entry => fitToView(entry.target)));
+      addEventListener('resize', () => {
+        page.fitted.forEach(fitToView);
+        fitMessage();
+      });
+    }
+    const panel = page.elements.get(id);
+    page.fitted.add(panel);
+    page.resized.observe(panel);
+    fitToView(panel);
   },
 
   web_focus__deps: ['$page', '$focusNow'],
@@ -177,6 +228,7 @@ mergeInto(LibraryManager.library, {
   // user has closed it, and the program goes on from there. It is modal by its own means: a
   // browser's modal dialog takes the page behind it out of the accessibility tree at once, the
   // control just pressed with it, and Orca then moves to OK in silence.
+  web_show_message__deps: ['$fitMessage'],
   web_show_message: function(text) {
     const dialog = document.getElementById('message');
     const shade = document.getElementById('message-shade');
@@ -200,6 +252,7 @@ mergeInto(LibraryManager.library, {
     }
     shade.hidden = false;
     dialog.show();
+    fitMessage();
     ok.focus();
   },
 

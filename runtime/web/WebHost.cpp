@@ -16,6 +16,14 @@ WebHost::WebHost(Runtime& runtime) : runtime_(runtime) {
   // A browser throttles a background tab for a minute at a time: every tick is caught up, so
   // that the battle a user comes back to stands where its schedule says.
   runtime_.SetLateTicks(LateTicks::CatchUp);
+}
+
+// Read at the user's first input, which is where typed numbers come from, rather than at the
+// start: a browser's first look at its language's number format takes a while, which the first
+// window would wait for.
+void WebHost::LearnNumberFormat() {
+  if (numberFormatLearned_) return;
+  numberFormatLearned_ = true;
   constexpr int kSeparatorBytes = 8;
   char decimal[kSeparatorBytes] = {}, group[kSeparatorBytes] = {};
   web_number_separators(decimal, group, kSeparatorBytes);
@@ -94,6 +102,7 @@ void WebHost::Ended() {
 }
 
 void WebHost::Clicked(int elementId) {
+  LearnNumberFormat();
   for (const auto& [window, panel] : panels_) {
     if (panel->CloseBoxId() == elementId) {
       panel->Model().Runtime().UserClose(panel->Model());
@@ -104,6 +113,7 @@ void WebHost::Clicked(int elementId) {
 }
 
 void WebHost::Edited(int elementId, std::string text) {
+  LearnNumberFormat();
   if (Control* control = InputControl(elementId)) control->Owner().Runtime().UserEdit(*control, std::move(text));
 }
 

@@ -45,8 +45,10 @@ class WebHost final : public RuntimeObserver {
   WindowPanel* PanelOf(const Window& window) const;
   ControlElement* ElementOf(const Control& control) const;
   Control* InputControl(int elementId) const;
+  void LearnNumberFormat();
 
   Runtime& runtime_;
+  bool numberFormatLearned_ = false;
   std::map<const Window*, std::unique_ptr<WindowPanel>> panels_;
 };
 

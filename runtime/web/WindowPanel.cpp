@@ -153,7 +153,7 @@ void WindowPanel::Show() {
   panel_.Hidden(false);
   if (shown_) return;
   shown_ = true;
-  web_place_centred(panel_.Id());
+  web_fit_to_view(panel_.Id());
 }
 
 void WindowPanel::ApplyOuterHeight() const {

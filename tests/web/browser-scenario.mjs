@@ -1,10 +1,12 @@
-// A user in Chromium: opens the help panel and closes it, types a bad value and reads the
-// refusal, corrects it, chooses two Enemies with little health, starts, watches the whole
-// battle in real time (the page stalled once, as a throttled background tab is), reads the
-// report, starts again and closes the window. The trace that ?trace sends to the console must
-// tell the same battle, tick by tick, and the page's live region must have said each move once.
-// axe-core finds nothing to fault in any of the six states the page goes through, and the
-// page's own colours contrast enough.
+// A user in Chromium, on a laptop with a mouse and keyboard and on a phone with taps alone:
+// opens the help panel and closes it (by keyboard), types a bad value and reads the refusal, corrects it, chooses two Enemies with little health,
+// starts, watches the whole battle in real time (the page stalled once, as a throttled
+// background tab is), reads the report, starts again and closes the window. The trace that
+// ?trace sends to the console must tell the same battle, tick by tick, and the page's live
+// region must have said each move once. Every window must fill the view without a scroll; the
+// phone is turned and back, and the battle window fits again each time. On the laptop, axe-core
+// finds nothing to fault in any of the six states the page goes through, and the page's own
+// colours contrast enough.
 //   node browser-scenario.mjs SITE_DIR [SCREENSHOT_DIR]
 import assert from 'node:assert/strict';
 import path from 'node:path';
@@ -13,18 +15,40 @@ import { battleTimers } from './battle-timers.mjs';
 import { closeChromium, launchChromium } from './chromium.mjs';
 import { serve } from './static-server.mjs';
 
+const viewports = [
+  { name: 'laptop', width: 1280, height: 720 },
+  { name: 'phone', width: 360, height: 640, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
+];
 const [site, screenshots] = process.argv.slice(2);
 const server = await serve(site);
 const browser = await launchChromium();
-// The window on show, title bar and all, for the README.
-const shoot = async (page, name) =>
-  screenshots && (await page.$('.window:not([hidden])')).screenshot({ path: path.join(screenshots, `${name}.png`) });
+// What the user sees, for the README.
+const shoot = async (page, viewport, name) =>
+  screenshots && (await page.screenshot({ path: path.join(screenshots, `web-${viewport.name}-${name}.png`) }));
 
-// The page's own errors, shown also when a later step fails for their sake.
-const problems = [];
-try {
+// The window on show (or the message box) lies in the view, and the page has no scroll; a
+// window fills the side of the view that limits it, all but a small margin.
+async function assertFits(page, selector, what) {
+  // A resized view is fitted again at its resize event, which comes before the next frame.
+  await page.evaluate(() => new Promise(resolve => requestAnimationFrame(resolve)));
+  const { scroll, inside, fills } = await page.$eval(selector, box => {
+    const view = document.documentElement, { left, top, right, bottom, width, height } = box.getBoundingClientRect();
+    return { scroll: [view.scrollWidth - view.clientWidth, view.scrollHeight - view.clientHeight],
+             inside: left >= 0 && top >= 0 && right <= view.clientWidth && bottom <= view.clientHeight,
+             fills: Math.max(width / view.clientWidth, height / view.clientHeight) };
+  });
+  assert.deepEqual(scroll, [0, 0], `${what}: the page scrolls by ${scroll}`);
+  assert.ok(inside, `${what} lies in the view`);
+  if (selector !== 'dialog[open]') assert.ok(fills >= 0.8, `${what} fills ${(fills * 100).toFixed(0)} % of the view`);
+}
+
+async function play(viewport) {
+  const touch = viewport.hasTouch;
+  // The rules engine judges what the keyboard user meets, on the laptop.
+  const judge = async state => touch || (await assertNoViolations(page, state));
+  const press = handle => touch ? handle.tap() : handle.click();
   const page = await browser.newPage();
-  await page.setViewport({ width: 720, height: 640 });
+  await page.setViewport(viewport);
   const trace = [];
   page.on('console', message => {
     if (/^\d+\.\d{3} /.test(message.text())) trace.push(message.text());
@@ -32,6 +56,7 @@ try {
   });
   page.on('pageerror', error => problems.push(error.message));
   await page.goto(`${server.url}/?trace`);
+  const settings = '.window:not([hidden])';
 
   // A bad value is refused in a modal message that names the field; OK leads back to it.
   const enemyHealth = await page.waitForSelector('aria/Enemy Health[role="textbox"]');
@@ -41,53 +66,69 @@ try {
     new MutationObserver(() => region.textContent && window.heard.push(region.textContent))
       .observe(region, { childList: true, characterData: true, subtree: true });
   });
-  await shoot(page, 'settings-window');
-  await assertNoViolations(page, 'settings');
-  const lowestContrast = await assertOwnColoursContrast(page);
-
-  // The help panel covers fifteen controls: out of the keyboard's reach and hidden from screen
-  // readers while it is up, the focus on its Close button; closed, the focus is back on Help.
-  const help = await page.waitForSelector('aria/Help[role="button"]');
-  await help.focus();
-  await page.keyboard.press('Enter');
-  const controls = '.client input, .client button, .client [role=listbox]';
-  await page.waitForFunction(selector => document.activeElement.textContent === 'Close' &&
-    [...document.querySelectorAll(selector)].filter(control => control.closest('[inert]')).length === 15, {}, controls);
-  const reachable = await page.evaluate(selector => [...document.querySelectorAll(selector)]
-    .filter(control => !control.closest('[inert], [hidden]') && !control.disabled).map(control => control.textContent), controls);
-  assert.deepEqual(reachable, ['Close'], 'Tab reaches only what the help panel shows');
-  await assertNoViolations(page, 'help open');
-  await page.keyboard.press('Enter');
-  await page.waitForFunction(() => document.activeElement.textContent === 'Help' && !document.querySelector('.client [inert]'));
-
-  await enemyHealth.click({ clickCount: 3 });
+  await assertFits(page, settings, 'the settings window');
+  await shoot(page, viewport, 'settings-window');
+  await judge('settings');
+  if (!touch) {
+    lowestContrast = await assertOwnColoursContrast(page);
+    // The help panel covers fifteen controls: out of the keyboard's reach and hidden from screen
+    // readers while it is up, the focus on its Close button; closed, the focus is back on Help.
+    await (await page.waitForSelector('aria/Help[role="button"]')).focus();
+    await page.keyboard.press('Enter');
+    const controls = '.client input, .client button, .client [role=listbox]';
+    await page.waitForFunction(selector => document.activeElement.textContent === 'Close' &&
+      [...document.querySelectorAll(selector)].filter(control => control.closest('[inert]')).length === 15, {}, controls);
+    const reachable = await page.evaluate(selector => [...document.querySelectorAll(selector)]
+      .filter(control => !control.closest('[inert], [hidden]') && !control.disabled).map(control => control.textContent), controls);
+    assert.deepEqual(reachable, ['Close'], 'Tab reaches only what the help panel shows');
+    await judge('help open');
+    await page.keyboard.press('Enter');
+    await page.waitForFunction(() => document.activeElement.textContent === 'Help' && !document.querySelector('.client [inert]'));
+  }
+  // On a phone the tap leaves the caret after the value, and the typing is added to it.
+  await (touch ? enemyHealth.tap() : enemyHealth.click({ clickCount: 3 }));
   await page.keyboard.type('lots');
-  await (await page.waitForSelector('aria/Start Battle[role="button"]')).click();
+  const refused = await enemyHealth.evaluate(box => box.value);
+  await press(await page.waitForSelector('aria/Start Battle[role="button"]'));
   const message = await page.waitForSelector('dialog[open]');
   assert.equal(await message.evaluate(d => d.getAttribute('aria-modal')), 'true');
-  await assertNoViolations(page, 'refusal');
+  await judge('refusal');
   assert.equal(await message.$eval('[data-message-text]', p => p.textContent),
                'Enemy "Health" must be a number from -32768 to 32767.\n' +
                'A fraction, written with ".", is rounded to the nearest whole number.');
-  await page.keyboard.press('Enter');
+  await assertFits(page, 'dialog[open]', 'the message box');
+  await (touch ? press(await message.$('button')) : page.keyboard.press('Enter'));
   await page.waitForSelector('dialog[open]', { hidden: true });
   await page.waitForFunction(() => document.activeElement.tagName === 'INPUT');  // after the dialog's close event
   const focused = await page.evaluate(() => {
     const box = document.activeElement;
     return [box.getAttribute('aria-label'), box.value.slice(box.selectionStart, box.selectionEnd)];
   });
-  assert.deepEqual(focused, ['Enemy Health', 'lots'], 'the refused box has the focus, its text selected');
+  assert.deepEqual(focused, ['Enemy Health', refused], 'the refused box has the focus, its text selected');
 
   // Corrected: Enemies of 1 hit point, two of them.
   await page.keyboard.type('1');
-  await (await page.waitForSelector('aria/Number of Enemies (1-5)[role="listbox"]')).focus();
-  await page.keyboard.press('ArrowDown');
-  await (await page.waitForSelector('aria/Start Battle[role="button"]')).click();
+  const list = await page.waitForSelector('aria/Number of Enemies (1-5)[role="listbox"]');
+  if (touch) {
+    await (await list.$('option:nth-child(2)')).tap();
+  } else {
+    await list.focus();
+    await page.keyboard.press('ArrowDown');
+  }
+  await press(await page.waitForSelector('aria/Start Battle[role="button"]'));
   const start = await page.waitForSelector('aria/Press this button to start the simulator.[role="button"]');
   await page.waitForFunction(() => !document.querySelector('[aria-label="Enemy Health"]'));  // the settings window has gone
   assert.ok(await page.$('aria/turn arrow over Hero[role="image"]'), 'the pictures say what they show');
-  await assertNoViolations(page, 'battle');
-  await start.click();
+  await assertFits(page, '.window:not([hidden])', 'the battle window');
+  if (touch) {
+    // Turned to landscape, where the height limits the battle window, and back.
+    await page.setViewport({ ...viewport, width: viewport.height, height: viewport.width, isLandscape: true });
+    await assertFits(page, '.window:not([hidden])', 'the battle window, turned');
+    await page.setViewport(viewport);
+    await assertFits(page, '.window:not([hidden])', 'the battle window, turned back');
+  }
+  await judge('battle');
+  await press(start);
   const started = Date.now();
   // Start disables itself: the focus goes to the battle window, not to nothing.
   assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-labelledby') &&
@@ -97,14 +138,15 @@ try {
   await page.waitForFunction(() => document.querySelectorAll('img:not([hidden])').length > 0);
   const ticks = name => trace.filter(line => line.endsWith(`.${name}_Timer`)).length;
   while (ticks('tmrHeroAttack') + ticks('tmrCure') + ticks('tmrEnemyAttack') < 10) await new Promise(r => setTimeout(r, 20));
-  await shoot(page, 'battle-move');
+  await shoot(page, viewport, 'battle-move');
   await page.evaluate(() => { const until = performance.now() + 1500; while (performance.now() < until); });
 
   // The report, as a dialog read in full.
   const report = await page.waitForSelector('aria/End of Battle[role="dialog"]', { timeout: 120_000 });
   const watched = (Date.now() - started) / 1000;
-  await shoot(page, 'end-window');
-  await assertNoViolations(page, 'end');
+  await assertFits(page, '.window:not([hidden])', 'the report');
+  await shoot(page, viewport, 'end-window');
+  await judge('end');
   assert.equal(await report.evaluate(d => d.tabIndex), 0, 'Tab reaches the report');
   const reportText = await report.evaluate(d => d.querySelector('.client').innerText);
   const [result, total, hero, enemy] = reportText.split('\n').filter(line => line.trim());
@@ -133,19 +175,30 @@ try {
   assert.ok(Math.abs(lasted - scheduled) < 0.02 * scheduled, `lasted ${lasted} s for ${scheduled} s of ticks`);
   assert.ok(Math.abs(watched - lasted) < 1, `watched ${watched} s, traced ${lasted} s`);
 
-  // Escape closes the report, the program ends, and the page offers to start again.
-  await page.keyboard.press('Escape');
+  // Escape (or the report's close box) closes the report, the program ends, and the page
+  // offers to start again.
+  await (touch ? press(await report.waitForSelector('aria/Close[role="button"]')) : page.keyboard.press('Escape'));
   const again = await page.waitForSelector('aria/Start again[role="button"]');
   assert.ok(await page.$eval('#ended', notice => !notice.hidden));
   assert.ok(trace.at(-1).endsWith(' End'));
-  await assertNoViolations(page, 'ended');
-  await again.click();
+  await judge('ended');
+  await press(again);
   // The settings window's close box ends the program, as a desktop's title bar does.
   await page.waitForSelector('aria/Hero Health[role="textbox"]');
-  await (await page.waitForSelector('aria/Close[role="button"]')).click();
+  await assertFits(page, settings, 'the settings window, started again');
+  await press(await page.waitForSelector('aria/Close[role="button"]'));
   await page.waitForSelector('aria/Start again[role="button"]');
   assert.deepEqual(problems, []);
-  console.log(`A battle of ${count(total)} moves watched in ${watched.toFixed(1)} s, ${trace.length} trace lines.`);
+  console.log(`${viewport.name}: a battle of ${count(total)} moves watched in ${watched.toFixed(1)} s, ` +
+              `${trace.length} trace lines.`);
+  await page.close();
+}
+
+// The page's own errors, shown also when a later step fails for their sake.
+const problems = [];
+let lowestContrast;
+try {
+  for (const viewport of viewports) await play(viewport);
   console.log(`axe-core: 0 violations in ${judgedStates.join(', ')}; the page's own colours at ${lowestContrast.toFixed(2)}:1 or more.`);
 } finally {
   if (problems.length) console.error(`The page reported: ${problems.join(' | ')}`);

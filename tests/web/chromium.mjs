@@ -1,18 +1,23 @@
 // The system's Chromium, headless, as the web tests and measurements drive it: a fresh profile
-// for each browser, removed when it closes, and nothing fetched in the background.
+// for each browser, removed when it closes, and nothing fetched in the background. Variables in
+// env are added to the browser's environment (FONTCONFIG_FILE, say, for the fonts it finds).
 import { mkdtempSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 
+// The throttling of slow phones' networks, by name ('Fast 3G').
+export { PredefinedNetworkConditions } from 'puppeteer-core';
+
 const profiles = new WeakMap();
 
-export async function launchChromium() {
+export async function launchChromium(env = {}) {
   const profile = mkdtempSync(path.join(os.tmpdir(), 'duelmark-chromium-'));
   try {
     const browser = await puppeteer.launch({
       executablePath: '/usr/bin/chromium',
       userDataDir: profile,
+      env: { ...process.env, ...env },
       args: ['--no-sandbox', '--headless=new', '--disable-gpu', '--no-first-run', '--disable-background-networking',
              '--disable-component-update', '--disable-sync'],
     });

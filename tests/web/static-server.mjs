@@ -1,6 +1,7 @@
-// A static web server for the page's folder, as any web host serves it.
+// A static web server for the page's folder, as any web host serves it: with each file's time
+// of change, so that a browser asks again with If-Modified-Since and keeps what it has.
 import http from 'node:http';
-import { readFile } from 'node:fs/promises';
+import { readFile, stat } from 'node:fs/promises';
 import path from 'node:path';
 
 const types = {
@@ -13,8 +14,16 @@ export function serve(root) {
     const wanted = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
     const file = path.join(root, path.normalize(wanted.endsWith('/') ? `${wanted}index.html` : wanted));
     try {
+      const changed = new Date((await stat(file)).mtime.toUTCString());
+      const since = Date.parse(request.headers['if-modified-since'] ?? '');
+      if (since >= changed.getTime()) {
+        response.writeHead(304);
+        response.end();
+        return;
+      }
       const body = await readFile(file);
-      response.writeHead(200, { 'content-type': types[path.extname(file)] ?? 'application/octet-stream' });
+      response.writeHead(200, { 'content-type': types[path.extname(file)] ?? 'application/octet-stream',
+                                'last-modified': changed.toUTCString() });
       response.end(body);
     } catch {
       response.writeHead(404);
