@@ -196,7 +196,7 @@ mergeInto(LibraryManager.library, {
     const dialog = document.getElementById('message');
     if (!dialog.open) return;
     const scale = Math.min(page.windowScale, scaleToFit(dialog.offsetWidth, dialog.offsetHeight));
-    dialog.style.transform = `scale(${scale})`;
+    dialog.style.transform = `translate(-50%, -50%) scale(${scale})`;  // centred, as its style stands it
   },
 
   // A new panel is fitted to the view, and again whenever the view or the panel changes size:

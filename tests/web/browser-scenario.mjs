@@ -110,7 +110,7 @@ async function play(viewport) {
   await page.keyboard.type('1');
   const list = await page.waitForSelector('aria/Number of Enemies (1-5)[role="listbox"]');
   if (touch) {
-    await (await list.$('option:nth-child(2)')).tap();
+    await (await list.$('[role=option]:nth-child(2)')).tap();
   } else {
     await list.focus();
     await page.keyboard.press('ArrowDown');
