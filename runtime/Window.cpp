@@ -8,9 +8,7 @@ namespace rt {
 
 Window::Window(std::string name, WindowDesign design) : name_(std::move(name)), design_(std::move(design)) {}
 
-bool Window::Covered(const Control& control) const {
-  return covered_.contains(&control);
-}
+bool Window::Covered(const Control& control) const { return covered_.contains(&control); }
 
 void Window::Show() { runtime_->Show(*this); }
 void Window::Unload() { runtime_->Unload(*this); }
