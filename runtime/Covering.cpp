@@ -1,5 +1,7 @@
 #include "Covering.h"
 
+#include <vector>
+
 #include "Stacking.h"
 
 namespace rt {
@@ -50,24 +52,39 @@ bool InFront(const Window& window, const Control& first, const Control& second) 
   return false;
 }
 
-}  // namespace
+// A shown frame and the area it hides.
+struct Cover {
+  const Control* frame;
+  Rect area;
+};
 
-bool IsCovered(const Window& window, const Control& control) {
+std::vector<Cover> Covers(const Window& window) {
+  std::vector<Cover> covers;
+  for (const auto& control : window.Controls()) {
+    if (control->Kind() == ControlKind::Frame && Shown(*control)) covers.push_back({control.get(), InWindow(*control)});
+  }
+  return covers;
+}
+
+bool CoveredBy(const Window& window, const Control& control, const std::vector<Cover>& covers) {
   const Rect box = InWindow(control);
-  for (const auto& owned : window.Controls()) {
-    const Control& frame = *owned;
-    if (frame.Kind() != ControlKind::Frame || !Shown(frame)) continue;
-    const Control* beside = BesideIn(&control, frame.Container());
-    if (!beside || beside == &frame || InFront(window, *beside, frame)) continue;
-    if (InWindow(frame).Holds(box)) return true;
+  for (const Cover& cover : covers) {
+    if (!cover.area.Holds(box)) continue;
+    const Control* beside = BesideIn(&control, cover.frame->Container());
+    if (beside && beside != cover.frame && !InFront(window, *beside, *cover.frame)) return true;
   }
   return false;
 }
 
+}  // namespace
+
+bool IsCovered(const Window& window, const Control& control) { return CoveredBy(window, control, Covers(window)); }
+
 std::set<const Control*> CoveredControls(const Window& window) {
+  const std::vector<Cover> covers = Covers(window);
   std::set<const Control*> covered;
   for (const auto& control : window.Controls()) {
-    if (control->Kind() != ControlKind::Timer && IsCovered(window, *control)) covered.insert(control.get());
+    if (control->Kind() != ControlKind::Timer && CoveredBy(window, *control, covers)) covered.insert(control.get());
   }
   return covered;
 }
