@@ -72,6 +72,7 @@ struct BattleState {
   Int16 BestEstimate = 0;
   Int16 MaxEnemyDamage = 0;
   Int16 EnemyFullHealth = 0;
+  Int16 FactorialValue = 0;  // worked out by the unhurt Hero's decision; nothing reads it
   Int16 EnemyMove = 0;
   Int16 PickedEnemy = 0;
 };

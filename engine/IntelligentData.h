@@ -10,4 +10,7 @@ void NoteEnemyDamage(Int16 amount);
 // BestEstimate becomes the larger of AttackEstimate and MagicEstimate.
 void UpdateBestEstimate();
 
+// FactorialValue becomes n! (1 for n < 1), which it also answers, held at 32767 beyond it.
+Int16 Factorial(Int16 n);
+
 }  // namespace duelmark::IntelligentData

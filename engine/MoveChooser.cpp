@@ -25,6 +25,13 @@ void BetterEstimatedMove() {
   }
 }
 
+// Unhurt, with both moves tried: the rule works out the factorial of the Enemies alive when the
+// better move would fell an unhurt Enemy at one hit, and uses that move.
+void BetterEstimatedMoveWhenSafe() {
+  if (State.BestEstimate >= State.EnemyFullHealth) IntelligentData::Factorial(State.EnemiesAlive);
+  BetterEstimatedMove();
+}
+
 void UntriedMoveElse(void (*otherwise)()) {
   if (State.AttackEstimate == BattleState::kUntried) {
     Attacks::HeroAttack();
@@ -48,7 +55,7 @@ void ChooseHeroMove() {
   if (hero.Health >= hero.MaxHealth || 2 * passDamage < hero.Health) {
     // Safe: try each move once, then use the better one. Unhurt with both moves tried, the
     // rule would name no move at all and the battle would stand still.
-    UntriedMoveElse(BetterEstimatedMove);
+    UntriedMoveElse(BetterEstimatedMoveWhenSafe);
   } else if (passDamage <= std::int32_t{hero.Magic} + hero.Health) {
     Attacks::HeroCure();
   } else {

@@ -90,6 +90,14 @@ TEST_F(Decisions, TheHeroTriesEachMoveWhileSafeCuresWhileItCanKeepUpAndElseFight
   State.HeroMoves = 32767;
   HeroDecides(100, 12, 30);
   EXPECT_EQ(State.HeroMoves, 32767);  // saturates instead of ending the program
+  // Unhurt with both moves tried, the rule works out the factorial of the three Enemies alive
+  // once the better move would fell an unhurt Enemy at one hit.
+  State.EnemyFullHealth = 20;
+  State.FactorialValue = 0;
+  HeroDecides(100, 10, 19);
+  EXPECT_EQ(State.FactorialValue, 0);
+  HeroDecides(100, 20, 10);
+  EXPECT_EQ(State.FactorialValue, 6);
 }
 
 TEST_F(Decisions, ExtremeNumbersAreComparedExactly) {
