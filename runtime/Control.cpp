@@ -40,6 +40,12 @@ Control::Control(Window& owner, ControlKind kind, std::string name, int index, D
 
 std::string Control::TraceName() const { return index_ == 0 ? name_ : name_ + "(" + std::to_string(index_) + ")"; }
 
+bool Control::Shown() const { return visible_ && (!Container() || Container()->Shown()); }
+
+double Control::LeftInWindow() const { return left_ + (Container() ? Container()->LeftInWindow() : 0); }
+
+double Control::TopInWindow() const { return top_ + (Container() ? Container()->TopInWindow() : 0); }
+
 int Control::ListIndex() const {
   const auto& items = design_.items;
   const auto found = std::find(items.begin(), items.end(), text_);

@@ -91,6 +91,11 @@ class Control {
   double Height() const { return height_; }
   int Interval() const { return interval_; }
   int ListIndex() const;  // the selected item of a list box, -1 when none
+  // Whether the control and every frame that holds it are visible.
+  bool Shown() const;
+  // Where the control stands in its window, the offsets of the frames that hold it added.
+  double LeftInWindow() const;
+  double TopInWindow() const;
   const std::string& AccessibleName() const { return accessibleName_; }
 
   void SetCaption(std::string caption);

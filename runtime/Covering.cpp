@@ -15,21 +15,8 @@ struct Rect {
 };
 
 Rect InWindow(const Control& control) {
-  Rect rect{control.Left(), control.Top(), control.Left() + control.Width(), control.Top() + control.Height()};
-  for (const Control* frame = control.Container(); frame; frame = frame->Container()) {
-    rect.left += frame->Left();
-    rect.right += frame->Left();
-    rect.top += frame->Top();
-    rect.bottom += frame->Top();
-  }
-  return rect;
-}
-
-bool Shown(const Control& control) {
-  for (const Control* shown = &control; shown; shown = shown->Container()) {
-    if (!shown->Visible()) return false;
-  }
-  return true;
+  const double left = control.LeftInWindow(), top = control.TopInWindow();
+  return {left, top, left + control.Width(), top + control.Height()};
 }
 
 // The control itself or the frame holding it that stands beside the given one, in the same
@@ -61,7 +48,8 @@ struct Cover {
 std::vector<Cover> Covers(const Window& window) {
   std::vector<Cover> covers;
   for (const auto& control : window.Controls()) {
-    if (control->Kind() == ControlKind::Frame && Shown(*control)) covers.push_back({control.get(), InWindow(*control)});
+    if (control->Kind() == ControlKind::Frame && control->Shown())
+      covers.push_back({control.get(), InWindow(*control)});
   }
   return covers;
 }

@@ -9,11 +9,7 @@ bool TakesFocus(ControlKind kind) {
 }
 
 bool CanTakeFocus(const Control& control) {
-  if (!TakesFocus(control.Kind()) || !control.Enabled() || control.Owner().Covered(control)) return false;
-  for (const Control* shown = &control; shown; shown = shown->Container()) {
-    if (!shown->Visible()) return false;
-  }
-  return true;
+  return TakesFocus(control.Kind()) && control.Enabled() && control.Shown() && !control.Owner().Covered(control);
 }
 
 std::vector<Control*> TabOrder(const Window& window) {

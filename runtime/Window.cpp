@@ -1,7 +1,5 @@
 #include "Window.h"
 
-#include <algorithm>
-
 #include "Runtime.h"
 
 namespace rt {

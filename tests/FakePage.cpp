@@ -1,6 +1,7 @@
 #include "FakePage.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "Page.h"
 
@@ -31,19 +32,12 @@ extern "C" {
 
 void web_create(int id, int parentId, const char* tag) { Page().elements[id] = {.parent = parentId, .tag = tag}; }
 void web_remove(int id) {
-  // The element and everything inside it.
+  // The element and everything inside it: an element is made after its parent, so one pass in
+  // the order of their numbers finds them all.
   auto& elements = Page().elements;
-  elements.erase(id);
-  for (bool removed = true; removed;) {
-    removed = false;
-    for (auto it = elements.begin(); it != elements.end();) {
-      if (it->second.parent != 0 && !elements.contains(it->second.parent)) {
-        it = elements.erase(it);
-        removed = true;
-      } else {
-        ++it;
-      }
-    }
+  for (auto it = elements.begin(); it != elements.end();) {
+    const bool gone = it->first == id || (it->second.parent != 0 && !elements.contains(it->second.parent));
+    it = gone ? elements.erase(it) : std::next(it);
   }
 }
 void web_set_attribute(int id, const char* name, const char* value) { Page().elements.at(id).attributes[name] = value; }

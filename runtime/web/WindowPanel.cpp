@@ -16,12 +16,8 @@ struct Place {
 };
 
 Place InWindow(const Control& control) {
-  Place place{control.Top(), control.Left(), 0};
-  for (const Control* frame = control.Container(); frame; frame = frame->Container()) {
-    place.top += frame->Top();
-    place.left += frame->Left();
-    ++place.depth;
-  }
+  Place place{control.TopInWindow(), control.LeftInWindow(), 0};
+  for (const Control* frame = control.Container(); frame; frame = frame->Container()) ++place.depth;
   return place;
 }
 

@@ -119,5 +119,5 @@ heard_once = sum(sum(line.startswith(text + " ") for line in orca.heard) == 1 fo
 print("Refusal heard %d time(s); %d list choices; %d of %d moves heard once; report heard %d time(s); end heard %d "
       "time(s)." % (refusals_heard, choices, heard_once, len(shown), reports_heard, ended_heard))
 orca.print_heard()
-if refusals_heard != 1 or reports_heard != 1 or ended_heard != 1 or heard_once != len(shown) != len(moves):
+if refusals_heard != 1 or reports_heard != 1 or ended_heard != 1 or not heard_once == len(shown) == len(moves):
     fail("something was heard more than once, or not at all")

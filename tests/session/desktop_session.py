@@ -72,9 +72,6 @@ move = re.compile(r"(The Hero attacked Enemy [12]\.|The Hero used Magic on Enemy
                   r"Enemy [12] is defeated\.$|"
                   r"(Enemy [12] attacked Hero\.) 5 damage\. Hero 95 of 100\.$|"
                   r"(Enemy [12] used Suicide on Hero\.) 20 damage\. Hero 80 of 100\.$")
-
-
-
 moves = []
 while True:
     said = hear_announcement(BATTLE_TIMEOUT)
