@@ -1,22 +1,56 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QStringList>
+#include <cstdint>
 #include <cstdio>
+#include <limits>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <variant>
+#include <vector>
+
+#include "BSettings.h"
+#include "NumberText.h"
+#include "Random.h"
+#include "Statistics.h"
 
 namespace duelmark {
 namespace {
 
-constexpr const char* kHelp =
-    "Usage: duelmark [options]\n"
-    "Stages an automatic, turn-based fight between one Hero and one to five Enemies\n"
-    "and lets you watch it.\n"
-    "\n"
-    "  -h, --help     print this help and end\n"
-    "  -v, --version  print the version and end\n"
-    "\n"
-    "Qt's own options, such as -platform xcb or -style fusion, go to Qt.\n";
-constexpr const char* kUsage = "Usage: duelmark [--help | --version | Qt's options]";
+constexpr const char* kUsage = "Usage: duelmark [--help | --version | --odds [options] | Qt's options]";
+constexpr std::uint64_t kMostBattles = 1'000'000'000;
+
+std::string Help() {
+  std::string help =
+      "Usage: duelmark [options]\n"
+      "Stages an automatic, turn-based fight between one Hero and one to five Enemies\n"
+      "and lets you watch it.\n"
+      "\n"
+      "  -h, --help                  print this help and end\n"
+      "  -v, --version               print the version and end\n"
+      "\n"
+      "The odds of a setting, without a window:\n"
+      "  --odds                      fight many battles unseen and print how often the Hero\n"
+      "                              wins and how long the battles last\n"
+      "  --battles N                 how many battles (default 100000)\n"
+      "  --seed S                    fights the same battles again for the same S (default:\n"
+      "                              from the clock; the output names it)\n"
+      "  --json                      prints one JSON object instead of text\n"
+      "  --enemies N                 the number of Enemies, 1 to 5 (default 1)\n";
+  for (const Statistic& statistic : kStatistics) {
+    std::string option = "  --" + OptionName(statistic) + " N";
+    option.resize(30, ' ');
+    help += option + SpokenName(statistic) + " (default " + rt::ToText(statistic.defaultValue) + ")\n";
+  }
+  return help +
+         "The statistics are numbers from -32768 to 32767, read as the settings window reads\n"
+         "them; a fraction is rounded to the nearest whole number.\n"
+         "\n"
+         "Qt's own options, such as -platform xcb or -style fusion, go to Qt.\n";
+}
 
 // The options that QApplication and Qt's platform plugins take out of argv themselves (Qt 6.4).
 // Listed, though not in the help, they pass the parser on their way to Qt.
@@ -39,6 +73,60 @@ void AddQtOption(QCommandLineParser& parser, const char* name, const QString& va
 
 void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
 
+// The command line answered by printing: the program ends with this status.
+CommandLine Exit(int status) { return {.exitStatus = status, .namesDisplay = false, .odds = std::nullopt}; }
+
+QCommandLineOption ValueOption(const std::string& name) {
+  return QCommandLineOption(QString::fromStdString(name), QString(), QStringLiteral("value"));
+}
+
+// A whole number from `least` to `most`, or a message that names the option.
+std::variant<std::uint64_t, std::string> WholeNumber(const QCommandLineParser& parser, const QString& name,
+                                                     std::uint64_t least, std::uint64_t most) {
+  bool ok = false;
+  const std::uint64_t value = parser.value(name).trimmed().toULongLong(&ok);
+  if (ok && value >= least && value <= most) return value;
+  return "--" + name.toStdString() + " must be a whole number from " + std::to_string(least) + " to " +
+         std::to_string(most) + ".";
+}
+
+// The odds' request from the parsed options, or a message that names the first bad value.
+std::variant<OddsRequest, std::string> ReadOddsRequest(const QCommandLineParser& parser) {
+  OddsRequest request;
+  const QLocale locale;
+  const rt::NumberFormat format =
+      rt::NumberFormatOf(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString());
+  const auto number = [&](const std::string& name, Int16& value) -> std::optional<std::string> {
+    const QString option = QString::fromStdString(name);
+    if (!parser.isSet(option)) return std::nullopt;
+    const auto converted = rt::ParseNumber(parser.value(option).toStdString(), format);
+    if (const Int16* parsed = std::get_if<Int16>(&converted)) {
+      value = *parsed;
+      return std::nullopt;
+    }
+    return BSettings::Refusal("--" + name, format.decimal);
+  };
+  if (auto refused = number("enemies", request.setting.enemies)) return *refused;
+  if (request.setting.enemies < 1 || request.setting.enemies > kMaxEnemies)
+    return "--enemies must be a number from 1 to " + std::to_string(kMaxEnemies) + ".";
+  for (std::size_t i = 0; i < kStatistics.size(); ++i) {
+    if (auto refused = number(OptionName(kStatistics[i]), request.setting.values[i])) return *refused;
+  }
+  using Bounded = std::tuple<const char*, std::uint64_t, std::uint64_t, std::uint64_t*>;
+  for (auto [name, least, most, value] :
+       {Bounded{"battles", 1, kMostBattles, &request.battles},
+        Bounded{"seed", 0, std::numeric_limits<std::uint64_t>::max(), &request.seed}}) {
+    const QString option = QString::fromLatin1(name);
+    if (!parser.isSet(option)) continue;
+    const auto read = WholeNumber(parser, option, least, most);
+    if (const auto* mistake = std::get_if<std::string>(&read)) return *mistake;
+    *value = std::get<std::uint64_t>(read);
+  }
+  if (!parser.isSet(QStringLiteral("seed"))) request.seed = rt::SystemClockTicks() % kMostBattles;
+  request.json = parser.isSet(QStringLiteral("json"));
+  return request;
+}
+
 }  // namespace
 
 CommandLine ReadCommandLine(int argc, char** argv) {
@@ -51,6 +139,12 @@ CommandLine ReadCommandLine(int argc, char** argv) {
   const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
   const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
   parser.addOptions({help, version});
+  const QCommandLineOption odds(QStringLiteral("odds"));
+  const QCommandLineOption json(QStringLiteral("json"));
+  parser.addOptions({odds, json});
+  std::vector<std::string> oddsValues = {"battles", "seed", "enemies"};
+  for (const Statistic& statistic : kStatistics) oddsValues.push_back(OptionName(statistic));
+  for (const std::string& name : oddsValues) parser.addOption(ValueOption(name));
   for (const char* name : kQtFlags) AddQtOption(parser, name, QString());
   for (const char* name : kQtOptionsWithValue) AddQtOption(parser, name, QStringLiteral("value"));
 
@@ -60,18 +154,36 @@ CommandLine ReadCommandLine(int argc, char** argv) {
                                 ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first())
                                 : parser.errorText();
     Print(stderr, mistake + u' ' + QString::fromUtf8(kUsage) + u'\n');
-    return {.exitStatus = 2};
+    return Exit(2);
   }
   if (parser.isSet(help)) {
-    Print(stdout, QString::fromUtf8(kHelp));
-    return {.exitStatus = 0};
+    Print(stdout, QString::fromStdString(Help()));
+    return Exit(0);
   }
   if (parser.isSet(version)) {
     Print(stdout, QStringLiteral("Duelmark " DUELMARK_VERSION "\n"));
-    return {.exitStatus = 0};
+    return Exit(0);
+  }
+  if (!parser.isSet(odds)) {
+    oddsValues.push_back("json");
+    for (const std::string& name : oddsValues) {
+      if (!parser.isSet(QString::fromStdString(name))) continue;
+      Print(stderr,
+            QString::fromStdString("--" + name + " is an option of --odds. ") + QString::fromUtf8(kUsage) + u'\n');
+      return Exit(2);
+    }
+  }
+  if (parser.isSet(odds)) {
+    auto request = ReadOddsRequest(parser);
+    if (const auto* mistake = std::get_if<std::string>(&request)) {
+      Print(stderr, QString::fromStdString(*mistake) + u'\n');
+      return Exit(2);
+    }
+    return {.exitStatus = std::nullopt, .namesDisplay = false, .odds = std::get<OddsRequest>(request)};
   }
   return {.exitStatus = std::nullopt,
-          .namesDisplay = parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display"))};
+          .namesDisplay = parser.isSet(QStringLiteral("platform")) || parser.isSet(QStringLiteral("display")),
+          .odds = std::nullopt};
 }
 
 }  // namespace duelmark

@@ -34,6 +34,7 @@ bool HasDisplay() {
 int main(int argc, char** argv) {
   const duelmark::CommandLine commandLine = duelmark::ReadCommandLine(argc, argv);
   if (commandLine.exitStatus) return *commandLine.exitStatus;
+  if (commandLine.odds) return duelmark::PrintOdds(*commandLine.odds);
   rt::Runtime runtime(std::make_unique<rt::SteadyClock>(),  // the trace's clock starts here
                       std::make_unique<rt::ClockSeededRandom>(rt::SystemClockTicks));
   rt::program = &runtime;

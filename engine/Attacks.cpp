@@ -54,4 +54,14 @@ void EnemySuicide() {
   BattleStage::Current().ShowMove(Move::EnemySuicide);
 }
 
+void Make(Move move) {
+  switch (move) {
+    case Move::HeroAttack: return HeroAttack();
+    case Move::HeroMagic: return HeroMagic();
+    case Move::HeroCure: return HeroCure();
+    case Move::EnemyAttack: return EnemyAttack();
+    case Move::EnemySuicide: return EnemySuicide();
+  }
+}
+
 }  // namespace duelmark::Attacks

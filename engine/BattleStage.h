@@ -1,7 +1,10 @@
 #pragma once
-// Where the battle is shown. The engine settles each step on the battle state and then hands
-// it to the stage, which writes the controls; the battle window is the stage while it exists.
+// Where a battle is fought: the stage it is shown on and the dice that decide it. The engine
+// settles each step on the battle state and then hands it to the stage, which writes the
+// controls; the battle window is the stage while it exists, and the odds fight on an unseen one.
 #include <stdexcept>
+
+#include "Random.h"
 
 namespace duelmark {
 
@@ -10,10 +13,15 @@ enum class Move { HeroAttack, HeroMagic, HeroCure, EnemyAttack, EnemySuicide };
 
 class BattleStage {
  public:
-  // The stage made last shows the battle, until it is destroyed.
-  BattleStage() { current_ = this; }
+  // The stage made last holds the battle until it is destroyed; then the one before it does.
+  BattleStage() : previous_(current_) { current_ = this; }
   virtual ~BattleStage() {
-    if (current_ == this) current_ = nullptr;
+    for (BattleStage** link = &current_; *link; link = &(*link)->previous_) {
+      if (*link == this) {
+        *link = previous_;
+        return;
+      }
+    }
   }
   BattleStage(const BattleStage&) = delete;
   BattleStage& operator=(const BattleStage&) = delete;
@@ -22,6 +30,9 @@ class BattleStage {
     if (!current_) throw std::logic_error("the battle is run with no stage to show it on");
     return *current_;
   }
+
+  // The generator of the Enemies' moves and the Hero's random targets.
+  virtual rt::RandomSource& Dice() = 0;
 
   // Each shows nothing unless overridden, so a stage shows only what it needs to.
   // Enemy pictures, the turn arrow and every hit-point counter, redrawn in full.
@@ -33,6 +44,7 @@ class BattleStage {
   virtual void ShowHeroDefeated() {}
 
  private:
+  BattleStage* previous_;
   static inline BattleStage* current_ = nullptr;
 };
 

@@ -15,6 +15,7 @@ namespace {
 
 // A stage that counts its redraws and notes the last move it was given to show.
 struct MoveNotingStage final : BattleStage {
+  rt::RandomSource& Dice() override { return rt::program->Random(); }
   void RefreshBattlefield() override { ++redraws; }
   void ShowMove(Move move) override { shown = move; }
   int redraws = 0;

@@ -5,6 +5,7 @@
 #include <string>
 #include <variant>
 
+#include "Battle.h"
 #include "BattleState.h"
 #include "FrmBattle.h"
 #include "FrmBattleSettings.h"
@@ -13,15 +14,12 @@
 #include "Statistics.h"
 
 namespace duelmark::BSettings {
-namespace {
 
 std::string Refusal(const std::string& name, char decimalSeparator) {
   using Range = std::numeric_limits<Int16>;
   return name + " must be a number from " + rt::ToText(Range::min()) + " to " + rt::ToText(Range::max()) +
          ".\nA fraction, written with \"" + decimalSeparator + "\", is rounded to the nearest whole number.";
 }
-
-}  // namespace
 
 bool LaunchBattle() {
   FrmBattleSettings& settings = frmBattleSettings();
@@ -44,7 +42,7 @@ bool LaunchBattle() {
     if (!value) return false;
     values[i] = *value;
   }
-  FillBattleState(*enemies, values);
+  Battle::SetUp(SettingsOf(*enemies, values));
   frmBattle().Show();
   return true;
 }

@@ -1,7 +1,12 @@
 #pragma once
 // The launch: the settings window's texts become the battle state, and the battle window opens.
 
+#include <string>
+
 namespace duelmark::BSettings {
+
+// Why a text is refused for the named field: the range, and how a fraction is read.
+std::string Refusal(const std::string& name, char decimalSeparator);
 
 // Converts every text in launch order and, when all are numbers the battle can hold, fills
 // the battle state and shows the battle window. At the first text that is refused, it names

@@ -24,7 +24,8 @@ class FrmBattle final : public rt::Window, public BattleStage {
   // Closes this window and shows the end window.
   void BattleOver();
 
-  // The battle as the engine hands it over.
+  // The battle as the engine hands it over, decided by the runtime's generator.
+  rt::RandomSource& Dice() override;
   void RefreshBattlefield() override;
   void ShowMove(Move move) override;
   void ShowEnemiesDefeated() override;
@@ -70,6 +71,13 @@ class FrmBattle final : public rt::Window, public BattleStage {
   rt::ControlArray imgEnemy;
   rt::Control& shpStats;
   rt::Control& imgBackground;
+
+ private:
+  // An animation's last tick, once the move is cleared from the screen: the checks that follow
+  // it, the field redrawn, and the pause unless a side has fallen.
+  void EndMove();
+  // The move being animated.
+  Move moveShown_ = Move::HeroAttack;
 };
 
 // How the battle window names an Enemy: "Enemy 3".

@@ -15,12 +15,15 @@ bool Rise(Int16& tickCounter, rt::Control& figure) {
   return tickCounter == kLastTick;
 }
 
-void StartPause(FrmBattle& form) {
-  form.TimerSeconds = 0;
-  form.tmrPause.SetEnabled(true);
-}
-
 }  // namespace
+
+void FrmBattle::EndMove() {
+  const Battle::Outcome outcome = Battle::CheckAfterMove(moveShown_);
+  Battle::RefreshBattlefield();
+  if (outcome != Battle::Outcome::GoesOn) return;
+  TimerSeconds = 0;
+  tmrPause.SetEnabled(true);
+}
 
 void FrmBattle::tmrHeroAttack_Timer() {
   if (!Rise(TimerSeconds, lblEnemyInfo)) return;
@@ -31,9 +34,7 @@ void FrmBattle::tmrHeroAttack_Timer() {
   lblInfo.SetVisible(false);
   shpInfo.SetVisible(false);
   lblEnemyInfo.SetVisible(false);
-  Battle::CheckEnemyDefeated(State.HeroTarget);
-  Battle::RefreshBattlefield();
-  if (State.BattleEnded == rt::kFalse) StartPause(*this);
+  EndMove();
 }
 
 void FrmBattle::tmrCure_Timer() {
@@ -43,8 +44,7 @@ void FrmBattle::tmrCure_Timer() {
   imgCure.SetVisible(false);
   lblInfo.SetVisible(false);
   shpInfo.SetVisible(false);
-  Battle::RefreshBattlefield();
-  StartPause(*this);  // a cure never ends the battle
+  EndMove();
 }
 
 void FrmBattle::tmrEnemyAttack_Timer() {
@@ -56,11 +56,7 @@ void FrmBattle::tmrEnemyAttack_Timer() {
   lblInfo.SetVisible(false);
   shpInfo.SetVisible(false);
   lblHeroInfo.SetVisible(false);
-  // The Enemies' defeat is found first, so a double defeat reports the Hero's.
-  Battle::CheckEnemyDefeated(State.Turn);
-  Battle::CheckHeroDefeated();
-  Battle::RefreshBattlefield();
-  if (State.BattleEnded == rt::kFalse) StartPause(*this);
+  EndMove();
 }
 
 }  // namespace duelmark

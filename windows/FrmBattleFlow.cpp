@@ -10,19 +10,7 @@
 
 namespace duelmark {
 
-void FrmBattle::Form_Load() {
-  State.LastTurn = State.NumEnemies;
-  State.EnemiesAlive = State.NumEnemies;
-  State.Turn = 0;
-  State.AttackEstimate = BattleState::kUntried;
-  State.MagicEstimate = BattleState::kUntried;
-  State.CureEstimate = BattleState::kUntried;
-  State.BattleEnded = rt::kFalse;
-  State.HeroMoves = 0;
-  State.EnemyMoves = 0;
-  State.EnemyFullHealth = State.Enemies(1).MaxHealth;
-  Battle::RefreshBattlefield();
-}
+void FrmBattle::Form_Load() { Battle::Begin(); }
 
 void FrmBattle::cmdStart_Click() {
   cmdStart.SetEnabled(false);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "FrmBattle.h"
+#include "Runtime.h"
 
 namespace duelmark {
 namespace {
@@ -114,7 +115,10 @@ void ShowCure(FrmBattle& form) {
 
 }  // namespace
 
+rt::RandomSource& FrmBattle::Dice() { return Runtime().Random(); }
+
 void FrmBattle::ShowMove(Move move) {
+  moveShown_ = move;
   switch (move) {
     case Move::HeroAttack: return ShowHit(*this, HeroHit{imgHeroAttack, -120, 120, true, "The Hero attacked "});
     case Move::HeroMagic: return ShowHit(*this, HeroHit{imgMagic, -30, -70, false, "The Hero used Magic on "});

@@ -1,5 +1,6 @@
 #include "Statistics.h"
 
+#include <cctype>
 #include <stdexcept>
 
 namespace duelmark {
@@ -23,26 +24,31 @@ std::string RefusalName(const Statistic& statistic) {
   return std::string(SideName(statistic.side)) + " \"" + std::string(statistic.name) + "\"";
 }
 
+std::string OptionName(const Statistic& statistic) {
+  std::string option;
+  for (const char c : SpokenName(statistic)) {
+    if (c == ' ') option += '-';
+    if (std::isalpha(static_cast<unsigned char>(c)))
+      option += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return option;
+}
+
 StatisticValues DefaultValues() {
   StatisticValues values{};
   for (std::size_t i = 0; i < kStatistics.size(); ++i) values[i] = kStatistics[i].defaultValue;
   return values;
 }
 
-void FillBattleState(Int16 enemies, const StatisticValues& values) {
-  State.NumEnemies = enemies;
-  State.Hero = {.Alive = rt::kTrue};
-  for (int i = 1; i <= kMaxEnemies; ++i) State.Enemies(i).Alive = rt::kFalse;
-  for (int i = 1; i <= State.NumEnemies; ++i) State.Enemies(i).Alive = rt::kTrue;
+Battle::Settings SettingsOf(Int16 enemies, const StatisticValues& values) {
+  Battle::Settings settings;
+  settings.NumEnemies = enemies;
   for (std::size_t s = 0; s < kStatistics.size(); ++s) {
     const Statistic& statistic = kStatistics[s];
-    if (statistic.side == Side::Hero) State.Hero.*statistic.heroMember = values[s];
-    for (int i = 1; i <= State.NumEnemies && statistic.side == Side::Enemy; ++i) {
-      State.Enemies(i).*statistic.enemyMember = values[s];
-    }
+    if (statistic.side == Side::Hero) settings.Hero.*statistic.heroMember = values[s];
+    if (statistic.side == Side::Enemy) settings.Enemy.*statistic.enemyMember = values[s];
   }
-  State.Hero.MaxHealth = State.Hero.Health;
-  for (int i = 1; i <= State.NumEnemies; ++i) State.Enemies(i).MaxHealth = State.Enemies(i).Health;
+  return settings;
 }
 
 }  // namespace duelmark

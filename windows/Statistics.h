@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "Battle.h"
 #include "BattleState.h"
 
 namespace duelmark {
@@ -50,13 +51,13 @@ std::string_view SideName(Side side);                 // "Hero", "Enemy"
 std::string Caption(const Statistic& statistic);      // "Suicide Attack ="
 std::string SpokenName(const Statistic& statistic);   // "Enemy Suicide Attack"
 std::string RefusalName(const Statistic& statistic);  // Enemy "Suicide Attack"
+std::string OptionName(const Statistic& statistic);   // "enemy-suicide-attack", "hero-magic-def"
 
 // One value for each statistic, in the table's order.
 using StatisticValues = std::array<Int16, kStatistics.size()>;
 StatisticValues DefaultValues();
 
-// The battle state as a launch leaves it: the Hero and Enemies 1 to the given number alive
-// with the given statistics, each at full health, the other Enemies out of the battle.
-void FillBattleState(Int16 enemies, const StatisticValues& values);
+// What a battle is set up from: the given number of Enemies and the statistics' values.
+Battle::Settings SettingsOf(Int16 enemies, const StatisticValues& values);
 
 }  // namespace duelmark

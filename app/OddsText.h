@@ -1,0 +1,20 @@
+#pragma once
+// The odds as a person reads them and as a program reads them (JSON). The command line prints
+// them; the web page takes the JSON and draws its figures and chart from it.
+#include <string>
+
+#include "Odds.h"
+#include "Statistics.h"
+
+namespace duelmark {
+
+// The setting the odds were worked out for.
+struct OddsSetting {
+  Int16 enemies = 1;
+  StatisticValues values = DefaultValues();
+};
+
+std::string OddsText(const OddsSetting& setting, const Odds::Figures& figures);
+std::string OddsJson(const OddsSetting& setting, const Odds::Figures& figures);
+
+}  // namespace duelmark
