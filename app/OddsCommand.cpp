@@ -5,7 +5,7 @@
 namespace duelmark {
 
 int PrintOdds(const OddsRequest& request) {
-  Odds::Run run(SettingsOf(request.setting.enemies, request.setting.values), request.battles, request.seed);
+  Odds::Run run(SettingsOf(request.setting), request.battles, request.seed);
   run.Fight(request.battles);
   const Odds::Figures figures = run.Summary();
   const std::string text =

@@ -7,7 +7,7 @@
 namespace duelmark {
 
 struct OddsRequest {
-  OddsSetting setting;
+  Setting setting;
   std::uint64_t battles = 100'000;
   std::uint64_t seed = 0;
   bool json = false;

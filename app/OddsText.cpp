@@ -34,7 +34,7 @@ std::string Padded(std::string text, std::size_t width, bool right) {
   return right ? blanks + text : text + blanks;
 }
 
-std::string StatisticsOf(const OddsSetting& setting, Side side) {
+std::string StatisticsOf(const Setting& setting, Side side) {
   std::string text;
   for (std::size_t i = 0; i < kStatistics.size(); ++i) {
     if (kStatistics[i].side != side) continue;
@@ -45,7 +45,7 @@ std::string StatisticsOf(const OddsSetting& setting, Side side) {
 
 }  // namespace
 
-std::string OddsText(const OddsSetting& setting, const Odds::Figures& figures) {
+std::string OddsText(const Setting& setting, const Odds::Figures& figures) {
   const auto share = [&](std::uint64_t battles) {
     return figures.battles == 0 ? 0.0 : static_cast<double>(battles) / static_cast<double>(figures.battles);
   };
@@ -67,7 +67,7 @@ std::string OddsText(const OddsSetting& setting, const Odds::Figures& figures) {
   return text;
 }
 
-std::string OddsJson(const OddsSetting& setting, const Odds::Figures& figures) {
+std::string OddsJson(const Setting& setting, const Odds::Figures& figures) {
   std::string json =
       "{\"battles\":" + std::to_string(figures.battles) + ",\"heroWins\":" + std::to_string(figures.heroWins) +
       ",\"enemyWins\":" + std::to_string(figures.enemyWins) + ",\"heroWinRate\":" + Fixed(figures.heroWinRate, 6) +

@@ -8,13 +8,8 @@
 
 namespace duelmark {
 
-// The setting the odds were worked out for.
-struct OddsSetting {
-  Int16 enemies = 1;
-  StatisticValues values = DefaultValues();
-};
-
-std::string OddsText(const OddsSetting& setting, const Odds::Figures& figures);
-std::string OddsJson(const OddsSetting& setting, const Odds::Figures& figures);
+// Each names the setting the odds were worked out for.
+std::string OddsText(const Setting& setting, const Odds::Figures& figures);
+std::string OddsJson(const Setting& setting, const Odds::Figures& figures);
 
 }  // namespace duelmark

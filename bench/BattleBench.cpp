@@ -23,7 +23,7 @@ void BM_WholeBattle(benchmark::State& state) {
     rt::Runtime runtime(std::move(clock), std::make_unique<rt::ClockSeededRandom>([&seed] { return ++seed; }));
     rt::program = &runtime;
     ResetBattleState();
-    Battle::SetUp(SettingsOf(static_cast<Int16>(state.range(0)), DefaultValues()));
+    Battle::SetUp(SettingsOf({.enemies = static_cast<Int16>(state.range(0))}));
     frmBattle().Show();
     runtime.Click(frmBattle().cmdStart);
     rt::AdvanceBy(runtime, time, rt::Milliseconds(3'600'000));

@@ -95,7 +95,7 @@ std::vector<Phase> WatchBattle(int enemies) {
   });
   rt::qt::QtHost host(runtime, QStringLiteral("Duelmark"));
   duelmark::ResetBattleState();
-  duelmark::Battle::SetUp(duelmark::SettingsOf(static_cast<rt::Int16>(enemies), duelmark::DefaultValues()));
+  duelmark::Battle::SetUp(duelmark::SettingsOf({.enemies = static_cast<rt::Int16>(enemies)}));
   duelmark::frmBattle().Show();
   runtime.Click(duelmark::frmBattle().cmdStart);
   QApplication::exec();

@@ -59,7 +59,7 @@ class Harness : public ::testing::Test {
   }
 
   // The default statistics against the given number of Enemies, as the launch leaves them.
-  static void FillDefaults(int enemies) { Battle::SetUp(SettingsOf(static_cast<Int16>(enemies), DefaultValues())); }
+  static void FillDefaults(int enemies) { Battle::SetUp(SettingsOf({.enemies = static_cast<Int16>(enemies)})); }
 
   void Draws(std::initializer_list<float> draws) { random_->draws.insert(random_->draws.end(), draws); }
 

@@ -21,28 +21,37 @@ std::string Refusal(const std::string& name, char decimalSeparator) {
          ".\nA fraction, written with \"" + decimalSeparator + "\", is rounded to the nearest whole number.";
 }
 
-bool LaunchBattle() {
+std::variant<Setting, Refused> ReadSetting() {
   FrmBattleSettings& settings = frmBattleSettings();
   const rt::NumberFormat format = settings.Runtime().GetNumberFormat();
-  // Answers the box's number, or refuses it: names it, puts the focus there once the user has
-  // read why, answers nothing.
-  const auto convert = [&](rt::Control& box, const std::string& name) -> std::optional<Int16> {
+  Setting setting;
+  // The reading order decides which refusal the user sees first.
+  const auto read = [&](rt::Control& box, const std::string& name, Int16& value) -> std::optional<Refused> {
     const auto converted = rt::ParseNumber(box.Text(), format);
-    if (const Int16* value = std::get_if<Int16>(&converted)) return *value;
-    settings.Runtime().ShowMessage(settings, Refusal(name, format.decimal), [&box] { box.SetFocus(true); });
-    return std::nullopt;
+    if (const Int16* number = std::get_if<Int16>(&converted)) {
+      value = *number;
+      return std::nullopt;
+    }
+    return Refused{&box, Refusal(name, format.decimal)};
   };
-
-  // The conversion order decides which refusal the user sees first.
-  const auto enemies = convert(settings.lstNumEn, "The \"" + std::string(FrmBattleSettings::EnemyCountName) + "\"");
-  if (!enemies) return false;
-  StatisticValues values{};
+  if (auto refused =
+          read(settings.lstNumEn, "The \"" + std::string(FrmBattleSettings::EnemyCountName) + "\"", setting.enemies))
+    return *refused;
   for (std::size_t i = 0; i < kStatistics.size(); ++i) {
-    const auto value = convert(settings.StatisticBox(i), RefusalName(kStatistics[i]));
-    if (!value) return false;
-    values[i] = *value;
+    if (auto refused = read(settings.StatisticBox(i), RefusalName(kStatistics[i]), setting.values[i])) return *refused;
   }
-  Battle::SetUp(SettingsOf(*enemies, values));
+  return setting;
+}
+
+bool LaunchBattle() {
+  const auto setting = ReadSetting();
+  if (const Refused* refused = std::get_if<Refused>(&setting)) {
+    // The focus goes to the refused box once the user has read why.
+    FrmBattleSettings& settings = frmBattleSettings();
+    settings.Runtime().ShowMessage(settings, refused->message, [box = refused->box] { box->SetFocus(true); });
+    return false;
+  }
+  Battle::SetUp(SettingsOf(std::get<Setting>(setting)));
   frmBattle().Show();
   return true;
 }

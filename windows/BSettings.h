@@ -2,11 +2,24 @@
 // The launch: the settings window's texts become the battle state, and the battle window opens.
 
 #include <string>
+#include <variant>
+
+#include "Control.h"
+#include "Statistics.h"
 
 namespace duelmark::BSettings {
 
 // Why a text is refused for the named field: the range, and how a fraction is read.
 std::string Refusal(const std::string& name, char decimalSeparator);
+
+// A text the battle cannot hold: its box and why.
+struct Refused {
+  rt::Control* box;
+  std::string message;
+};
+
+// The setting in the settings window's texts, converted in launch order, or the first refused.
+std::variant<Setting, Refused> ReadSetting();
 
 // Converts every text in launch order and, when all are numbers the battle can hold, fills
 // the battle state and shows the battle window. At the first text that is refused, it names

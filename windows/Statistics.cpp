@@ -40,13 +40,13 @@ StatisticValues DefaultValues() {
   return values;
 }
 
-Battle::Settings SettingsOf(Int16 enemies, const StatisticValues& values) {
+Battle::Settings SettingsOf(const Setting& setting) {
   Battle::Settings settings;
-  settings.NumEnemies = enemies;
+  settings.NumEnemies = setting.enemies;
   for (std::size_t s = 0; s < kStatistics.size(); ++s) {
     const Statistic& statistic = kStatistics[s];
-    if (statistic.side == Side::Hero) settings.Hero.*statistic.heroMember = values[s];
-    if (statistic.side == Side::Enemy) settings.Enemy.*statistic.enemyMember = values[s];
+    if (statistic.side == Side::Hero) settings.Hero.*statistic.heroMember = setting.values[s];
+    if (statistic.side == Side::Enemy) settings.Enemy.*statistic.enemyMember = setting.values[s];
   }
   return settings;
 }

@@ -57,7 +57,13 @@ std::string OptionName(const Statistic& statistic);   // "enemy-suicide-attack",
 using StatisticValues = std::array<Int16, kStatistics.size()>;
 StatisticValues DefaultValues();
 
-// What a battle is set up from: the given number of Enemies and the statistics' values.
-Battle::Settings SettingsOf(Int16 enemies, const StatisticValues& values);
+// A setting as the settings window holds it: the number of Enemies and every statistic.
+struct Setting {
+  Int16 enemies = 1;
+  StatisticValues values = DefaultValues();
+};
+
+// What a battle is set up from.
+Battle::Settings SettingsOf(const Setting& setting);
 
 }  // namespace duelmark
