@@ -43,7 +43,7 @@ std::string Help() {
   for (const Statistic& statistic : kStatistics) {
     std::string option = "  --" + OptionName(statistic) + " N";
     option.resize(30, ' ');
-    help += option + SpokenName(statistic) + " (default " + rt::ToText(statistic.defaultValue) + ")\n";
+    help += option + SpokenName(statistic) + " (default " + rt::ToText(DefaultValue(statistic)) + ")\n";
   }
   return help +
          "The statistics are numbers from -32768 to 32767, read as the settings window reads\n"

@@ -18,6 +18,13 @@ struct Settings {
   EnemyRecord Enemy;
 };
 
+// The fighters a battle starts from until the user changes them, against one Enemy.
+inline constexpr Settings kDefaultSettings{
+    .NumEnemies = 1,
+    .Hero = {.Health = 100, .Attack = 15, .Defence = 10, .Magic = 20, .MagicDef = 10},
+    .Enemy = {.Health = 20, .Attack = 15, .Suicide = 30, .Defence = 5, .MagicDef = 10},
+};
+
 // Where a battle stands after the checks that follow a move.
 enum class Outcome { GoesOn, HeroWon, EnemiesWon };
 

@@ -27,7 +27,7 @@ class Decisions : public Harness {
  protected:
   Decisions() {
     FillDefaults(3);
-    State.EnemiesAlive = 3;  // as the battle window's load leaves it
+    Battle::Begin();
   }
 
   // Lets the Hero decide with the given health and estimates; answers the move it made.
@@ -104,7 +104,7 @@ TEST_F(Decisions, TheHeroTriesEachMoveWhileSafeCuresWhileItCanKeepUpAndElseFight
 TEST_F(Decisions, ExtremeNumbersAreComparedExactly) {
   // Four Enemies whose largest hit is 4096: 2D = 32768 does not fit 16 bits.
   FillDefaults(4);
-  State.EnemiesAlive = 4;
+  Battle::Begin();
   State.MaxEnemyDamage = 4096;
   State.Hero.MaxHealth = 32767;
   EXPECT_EQ(HeroDecides(32000, 30, 20), HeroCure);  // D = 16384 <= 32020
@@ -172,7 +172,7 @@ TEST_F(Decisions, AnEnemyAttacksBelowThreeQuartersAndUsesSuicideFromThere) {
 }
 
 TEST_F(Decisions, NextTurnPassesOverRetiredEnemiesWithARedrawForEach) {
-  State.LastTurn = 3;
+  stage_.redraws = 0;
   State.Enemies(3).Alive = rt::kFalse;
   State.Turn = 2;
   Draws({0.0f});

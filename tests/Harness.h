@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "Battle.h"
 #include "BattleState.h"
 #include "MessageReader.h"
 #include "Runtime.h"
 #include "RuntimeError.h"
-#include "Statistics.h"
 #include "VirtualTime.h"
 
 namespace duelmark::testing {
@@ -59,7 +59,11 @@ class Harness : public ::testing::Test {
   }
 
   // The default statistics against the given number of Enemies, as the launch leaves them.
-  static void FillDefaults(int enemies) { Battle::SetUp(SettingsOf({.enemies = static_cast<Int16>(enemies)})); }
+  static void FillDefaults(int enemies) {
+    Battle::Settings settings = Battle::kDefaultSettings;
+    settings.NumEnemies = static_cast<Int16>(enemies);
+    Battle::SetUp(settings);
+  }
 
   void Draws(std::initializer_list<float> draws) { random_->draws.insert(random_->draws.end(), draws); }
 

@@ -46,7 +46,7 @@ class Settings : public Harness {
 
 TEST_F(Settings, OpensWithTheDefaultsAndTheHelpPanelParkedAndDefaultsBringThemBack) {
   std::vector<std::string> defaults;
-  for (const Statistic& row : kStatistics) defaults.push_back(std::to_string(row.defaultValue));
+  for (const Statistic& row : kStatistics) defaults.push_back(std::to_string(DefaultValue(row)));
   defaults.push_back("1");
   EXPECT_EQ(Texts(), defaults);
   EXPECT_EQ(Form().lstNumEn.ListIndex(), 0);

@@ -153,7 +153,8 @@ void FrmBattleSettings::cmdStart_Click() {
 void FrmBattleSettings::cmdEXIT_Click() { Runtime().End(); }
 
 void FrmBattleSettings::WriteDefaults() {
-  for (std::size_t i = 0; i < kStatistics.size(); ++i) StatisticBox(i).SetText(rt::ToText(kStatistics[i].defaultValue));
+  for (std::size_t i = 0; i < kStatistics.size(); ++i)
+    StatisticBox(i).SetText(rt::ToText(DefaultValue(kStatistics[i])));
   lstNumEn.SetText("1");
 }
 

@@ -34,9 +34,14 @@ std::string OptionName(const Statistic& statistic) {
   return option;
 }
 
+Int16 DefaultValue(const Statistic& statistic) {
+  const Battle::Settings& defaults = Battle::kDefaultSettings;
+  return statistic.side == Side::Hero ? defaults.Hero.*statistic.heroMember : defaults.Enemy.*statistic.enemyMember;
+}
+
 StatisticValues DefaultValues() {
   StatisticValues values{};
-  for (std::size_t i = 0; i < kStatistics.size(); ++i) values[i] = kStatistics[i].defaultValue;
+  for (std::size_t i = 0; i < kStatistics.size(); ++i) values[i] = DefaultValue(kStatistics[i]);
   return values;
 }
 
