@@ -1,11 +1,16 @@
 # Runs the program as a shell would, with no display and with one that cannot be reached, and
-# checks the status and the first line of each answer: the help and the version on standard
-# output, a mistake on standard error. Run by ctest with PROGRAM and VERSION.
+# checks the status and the first line of each answer: the help, the version and the odds on
+# standard output, a mistake on standard error. Run by ctest with PROGRAM and VERSION.
 unset(ENV{WAYLAND_DISPLAY})
 unset(ENV{QT_QPA_PLATFORM})
 # Each case: the arguments, split at ",", then the status, then how the answer begins.
 set(cases "--help/0/Usage: duelmark [options]" "--version/0/Duelmark ${VERSION}"
-          "-platform,offscreen,-style,fusion,-v/0/Duelmark ${VERSION}" "--bogus/2/Unknown option 'bogus'.")
+          "-platform,offscreen,-style,fusion,-v/0/Duelmark ${VERSION}" "--bogus/2/Unknown option 'bogus'."
+          "--odds,--battles,2000,--seed,7,--enemies,5,--json/0/{\"battles\":2000,\"heroWins\":"
+          "--odds,--battles,500,--hero-health,80.5/0/The Hero (Health 80, Attack 15"
+          "--odds,--enemy-magic-def,1e3/2/--enemy-magic-def must be a number from -32768 to 32767."
+          "--odds,--enemies,6/2/--enemies must be a number from 1 to 5." "--odds,--battles,0/2/--battles must be a whole"
+          "--seed,3/2/--seed is an option of --odds.")
 foreach(display "" ":9999")
   set(ENV{DISPLAY} ${display})
   foreach(case IN LISTS cases)
