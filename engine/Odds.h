@@ -46,6 +46,8 @@ struct Figures {
 class Run {
  public:
   Run(const Battle::Settings& settings, std::uint64_t battles, std::uint64_t seed);
+  Run(const Run&) = delete;  // its dice read its own seed ticks
+  Run& operator=(const Run&) = delete;
 
   // Fights up to `count` more of the run's battles.
   void Fight(std::uint64_t count);
