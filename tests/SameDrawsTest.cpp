@@ -15,7 +15,7 @@
 namespace duelmark::testing {
 namespace {
 
-constexpr int kSettings = 1000;
+constexpr int kSettings = SAME_DRAWS_SETTINGS;
 
 // A seeded stream of draws that re-seeding leaves alone: two copies hand out the same draws.
 class SeededDraws final : public rt::RandomSource {
