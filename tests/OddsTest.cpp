@@ -24,7 +24,7 @@ TEST(Odds, CertainBattlesGiveCertainFigures) {
     int moves;
   };
   const Case cases[] = {
-      {Fighters(1, 100, 32767, 1), true, 1},    // the first hit fells the one Enemy
+      {Fighters(1, 100, 32767, 1), true, 1},       // the first hit fells the one Enemy
       {Fighters(1, -5, -32768, 32767), false, 2},  // the Hero, fallen already, is found so at the Enemy's move
   };
   for (const Case& c : cases) {
