@@ -124,23 +124,29 @@ void Runtime::End() {
   if (eventDepth_ == 0) unloaded_.clear();
 }
 
+bool Runtime::UserCanReach(const Control& control) const {
+  const Window& window = control.Owner();
+  return !ended_ && window.loaded_ && !message_ && control.Enabled() && control.Shown() && !window.Covered(control);
+}
+
 void Runtime::Click(Control& control) {
-  if (!control.Enabled() || !control.Visible() || !control.onClick_) return;
+  if (!UserCanReach(control) || !control.onClick_) return;
   const auto handler = control.onClick_;
   Deliver(control.Owner(), control.Name() + "_Click", handler);
 }
 
 void Runtime::UserEdit(Control& control, std::string text) {
-  if (ended_ || !control.Owner().loaded_ || !control.Enabled()) return;
+  if (!UserCanReach(control)) return;
   control.SetText(std::move(text));
 }
 
 void Runtime::UserClose(Window& window) {
+  if (message_) return;
   Deliver(window, {}, [&window] { window.UserClosed(); });
 }
 
 bool Runtime::UserPressedEscape(Window& window) {
-  if (ended_ || !window.loaded_ || window.Look().role != WindowRole::Dialog) return false;
+  if (ended_ || !window.loaded_ || message_ || window.Look().role != WindowRole::Dialog) return false;
   UserClose(window);
   return true;
 }
@@ -209,18 +215,20 @@ void Runtime::PropertyWritten(Control& control, Property property) {
 void Runtime::ShowMessage(Window& over, const std::string& text, std::function<void()> then) {
   if (ended_ || !over.loaded_) return;
   message_ = OpenMessage{&over, std::move(then)};
-  if (observer_) {
-    observer_->MessageShown(over, text);
-  } else {
-    MessageClosed();
-  }
+  // Whatever the view does, ShowMessage returns before `then` runs: within it, the box closed
+  // at once waits for the event that showed it to return.
+  ++eventDepth_;
+  const bool shown = observer_ && observer_->MessageShown(over, text);
+  if (!shown) MessageClosed();
+  --eventDepth_;
+  if (eventDepth_ == 0) AfterEvent();
 }
 
 void Runtime::MessageClosed() {
   if (!message_) return;
-  const OpenMessage closed = std::move(*message_);
+  closedMessage_ = std::move(message_);
   message_.reset();
-  if (closed.then) Deliver(*closed.over, {}, closed.then);
+  if (eventDepth_ == 0) AfterEvent();
 }
 
 void Runtime::FocusRequested(Control& control, FocusWay way) {
@@ -258,6 +266,12 @@ void Runtime::Deliver(Window& window, std::string_view handler, const std::funct
 }
 
 void Runtime::AfterEvent() {
+  if (closedMessage_) {
+    const OpenMessage closed = std::move(*closedMessage_);
+    closedMessage_.reset();
+    // Delivered, it comes back here once it has run.
+    if (closed.then && !ended_ && closed.over->loaded_) return Deliver(*closed.over, {}, closed.then);
+  }
   unloaded_.clear();
   // The program ends when its last visible window has gone; a window loaded but never shown
   // must not keep it alive with nothing on the screen.
@@ -267,6 +281,7 @@ void Runtime::AfterEvent() {
 
 void Runtime::Discard(Window& window) {
   if (message_ && message_->over == &window) message_.reset();
+  if (closedMessage_ && closedMessage_->over == &window) closedMessage_.reset();
   window.loaded_ = false;
   window.visible_ = false;
   if (observer_) observer_->WindowUnloaded(window);

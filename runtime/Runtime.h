@@ -51,11 +51,17 @@ class Runtime {
   NumberFormat GetNumberFormat() const { return numberFormat_; }
   void SetNumberFormat(NumberFormat format) { numberFormat_ = format; }
 
-  // A message box over the window. The program goes on with `then` once the user has closed
-  // it, on every backend alike; not at all if the window or the program has gone by then.
-  // Without a view, nobody can read it: it counts as closed at once.
+  // A message box over the window, which holds every window's input until it is closed. It
+  // returns at once; the program goes on with `then` as an event of its own once the user has
+  // closed the box, on every backend alike, and not at all if the window or the program has
+  // gone by then. A box that no view shows, nobody can read: it closes at once.
   void ShowMessage(Window& over, const std::string& text, std::function<void()> then = {});
   void MessageClosed();  // by the view, when the user has closed the box
+
+  // Whether the user can reach the control: it and every frame that holds it shown, enabled,
+  // not covered by a frame, its window loaded and no message box open. Input for any other
+  // control is refused.
+  bool UserCanReach(const Control& control) const;
 
   // The single instance of window T, created and loaded (not shown) on first use.
   template <class T>
@@ -116,6 +122,7 @@ class Runtime {
     std::function<void()> then;
   };
   std::optional<OpenMessage> message_;
+  std::optional<OpenMessage> closedMessage_;  // its `then` runs once the current event has returned
   NumberFormat numberFormat_;
   std::vector<std::unique_ptr<Window>> windows_;
   std::vector<std::unique_ptr<Window>> unloaded_;  // destroyed once the current event has returned

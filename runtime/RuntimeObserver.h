@@ -25,9 +25,9 @@ class RuntimeObserver {
   virtual void WindowFocused(Window&) {}
   // Frames now cover other controls of the window than before (Window::Covered).
   virtual void CoverChanged(Window&) {}
-  // A message box over the window; the view calls Runtime::MessageClosed when the user has
-  // closed it.
-  virtual void MessageShown(Window&, const std::string&) {}
+  // A message box over the window. A view that shows it answers true and calls
+  // Runtime::MessageClosed when the user has closed it; otherwise the runtime closes it at once.
+  virtual bool MessageShown(Window&, const std::string&) { return false; }
   // For assistive technology: a control's new name, and a text to speak once.
   virtual void AccessibleNameChanged(Control&) {}
   virtual void Announced(Control&, const std::string&) {}

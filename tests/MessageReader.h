@@ -15,9 +15,10 @@ class MessageReader final : public rt::RuntimeObserver {
       : runtime_(runtime), read_(std::move(read)) {
     runtime_.SetObserver(this);
   }
-  void MessageShown(rt::Window&, const std::string& text) override {
+  bool MessageShown(rt::Window&, const std::string& text) override {
     read_(text);
     runtime_.MessageClosed();
+    return true;
   }
 
  private:

@@ -315,17 +315,13 @@ TEST_F(QtSettings, WhatTheUserTypesOrChoosesReachesTheControls) {
 
 TEST_F(QtSettings, ARefusedTextGetsTheFocusWithItsTextSelected) {
   FrmBattleSettings& form = frmBattleSettings();
-  std::string message;
-  // The user reads the box and closes it.
-  QTimer::singleShot(0, [&message] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    message = box->text().toStdString();
-    box->accept();
-  });
   form.txtEDefence.SetText("five");
   Runtime().Click(form.cmdStart);
-  EXPECT_TRUE(message.starts_with("Enemy \"Defence\""));
+  // The click has returned with the box open over every window; the user reads it and closes it.
+  auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  ASSERT_NE(message, nullptr);
+  EXPECT_TRUE(message->text().startsWith(QStringLiteral("Enemy \"Defence\"")));
+  message->accept();
   auto& box = dynamic_cast<QLineEdit&>(WidgetOf(form.txtEDefence));
   EXPECT_EQ(form_->focusWidget(), &box);
   EXPECT_EQ(box.selectedText(), "five");

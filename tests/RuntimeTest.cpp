@@ -158,7 +158,10 @@ TEST_F(RuntimeTest, TicksHeldUpByAStallFollowAtOnceAsAtTheirDueMomentsUnlessTheS
 
 TEST_F(RuntimeTest, TheProgramGoesOnAfterAMessageOnceTheUserHasClosedItAndOnlyIfItsWindowIsThere) {
   struct Viewer final : rt::RuntimeObserver {
-    void MessageShown(rt::Window&, const std::string& text) override { shown.push_back(text); }
+    bool MessageShown(rt::Window&, const std::string& text) override {
+      shown.push_back(text);
+      return true;
+    }
     std::vector<std::string> shown;
   } viewer;
   Runtime().SetObserver(&viewer);
@@ -172,6 +175,19 @@ TEST_F(RuntimeTest, TheProgramGoesOnAfterAMessageOnceTheUserHasClosedItAndOnlyIf
   Runtime().MessageClosed();
   Runtime().MessageClosed();
   EXPECT_EQ(wentOn, 1);
+  // Closed within the event that showed it, or with no view to show it, the box closes at once,
+  // and the program goes on as an event of its own, once that event has returned.
+  std::vector<std::string> order;
+  p.onClick = [&] {
+    Runtime().ShowMessage(p, "Quick", [&order] { order.push_back("then"); });
+    Runtime().MessageClosed();
+    order.push_back("shown");
+  };
+  Runtime().Click(p.cmdGo);
+  Runtime().SetObserver(nullptr);
+  Runtime().Click(p.cmdGo);
+  EXPECT_EQ(order, (std::vector<std::string>{"shown", "then", "shown", "then"}));
+  Runtime().SetObserver(&viewer);
   Runtime().ShowMessage(p, "Too late", [&wentOn] { ++wentOn; });
   p.Unload();
   Runtime().MessageClosed();
@@ -225,18 +241,83 @@ TEST_F(RuntimeTest, TheProgramEndsWhenTheLastVisibleWindowCloses) {
   EXPECT_TRUE(Runtime().Ended());
 }
 
-TEST_F(RuntimeTest, ClicksReachOnlyEnabledVisibleControls) {
-  Probe& p = probe();
-  p.Show();
-  p.cmdGo.SetEnabled(false);
-  Runtime().Click(p.cmdGo);
-  p.cmdGo.SetEnabled(true);
-  p.cmdGo.SetVisible(false);
-  Runtime().Click(p.cmdGo);
-  EXPECT_TRUE(p.events.empty());
-  p.cmdGo.SetVisible(true);
-  Runtime().Click(p.cmdGo);
-  EXPECT_EQ(p.events, std::vector<std::string>{"click"});
+// A dialog with a button and a text box in a frame, and a second frame, hidden until a case
+// shows it, in front of the first and just as large.
+class Reach final : public rt::Window {
+ public:
+  static constexpr const char* kName = "frmReach";
+  Reach()
+      : Window(kName, {.clientWidth = 1500, .clientHeight = 1500, .role = rt::WindowRole::Dialog}),
+        fraCover(Add(rt::ControlKind::Frame, "fraCover", {.width = 1000, .height = 1000, .visible = false})),
+        fraHold(Add(rt::ControlKind::Frame, "fraHold", {.width = 1000, .height = 1000})),
+        cmdIn(Add(rt::ControlKind::CommandButton, "cmdIn",
+                  {.container = &fraHold, .left = 100, .top = 100, .width = 300, .height = 300})),
+        txtIn(Add(rt::ControlKind::TextBox, "txtIn",
+                  {.container = &fraHold, .left = 500, .top = 100, .width = 300, .height = 300})) {
+    cmdIn.OnClick([this] { ++clicks; });
+  }
+  void UserClosed() override { ++closes; }
+
+  rt::Control& fraCover;
+  rt::Control& fraHold;
+  rt::Control& cmdIn;
+  rt::Control& txtIn;
+  int clicks = 0;
+  int closes = 0;
+};
+
+// A view that shows a message box and leaves it open.
+struct MessageOnShow final : rt::RuntimeObserver {
+  bool MessageShown(rt::Window&, const std::string&) override { return true; }
+};
+
+// The user's input reaches a control only where the user could reach it: each case makes the
+// button and the box unreachable, and input changes nothing until the case is undone.
+TEST_F(RuntimeTest, InputReachesOnlyWhatTheUserCanReach) {
+  MessageOnShow view;
+  struct Case {
+    const char* unreachable;
+    void (*block)(Reach&, bool blocked);
+  };
+  const Case cases[] = {
+      {"hidden",
+       [](Reach& w, bool blocked) {
+         w.cmdIn.SetVisible(!blocked);
+         w.txtIn.SetVisible(!blocked);
+       }},
+      {"disabled",
+       [](Reach& w, bool blocked) {
+         w.cmdIn.SetEnabled(!blocked);
+         w.txtIn.SetEnabled(!blocked);
+       }},
+      {"in a hidden frame", [](Reach& w, bool blocked) { w.fraHold.SetVisible(!blocked); }},
+      {"covered by a frame", [](Reach& w, bool blocked) { w.fraCover.SetVisible(blocked); }},
+      {"under a message box",
+       [](Reach& w, bool blocked) {
+         if (blocked) w.Runtime().ShowMessage(w, "Wait");
+         if (!blocked) w.Runtime().MessageClosed();
+       }},
+  };
+  for (const Case& c : cases) {
+    Install(std::make_unique<ScriptedRandom>());
+    Runtime().SetObserver(&view);
+    Reach& w = rt::Instance<Reach>();
+    w.Show();
+    c.block(w, true);
+    Runtime().Click(w.cmdIn);
+    Runtime().UserEdit(w.txtIn, "typed");
+    const bool escaped = Runtime().UserPressedEscape(w);
+    EXPECT_EQ(w.clicks, 0) << c.unreachable;
+    EXPECT_EQ(w.txtIn.Text(), "") << c.unreachable;
+    c.block(w, false);
+    Runtime().Click(w.cmdIn);
+    Runtime().UserEdit(w.txtIn, "typed");
+    EXPECT_EQ(w.clicks, 1) << c.unreachable;
+    EXPECT_EQ(w.txtIn.Text(), "typed") << c.unreachable;
+    // Escape and the close box are refused under a message box alone.
+    EXPECT_EQ(escaped || w.closes > 0, c.unreachable != std::string("under a message box")) << c.unreachable;
+    Runtime().SetObserver(nullptr);
+  }
 }
 
 TEST_F(RuntimeTest, ControlArraysHaveMembersOneToNOnly) {

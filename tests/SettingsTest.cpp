@@ -135,7 +135,7 @@ TEST_F(Settings, ExitAndTheTitleBarEndTheProgramAtOnce) {
   for (const bool byTitleBar : {false, true}) {
     Reopen();
     Press(Form().cmdHelp);
-    AdvanceMs(200);
+    AdvanceMs(100);  // the panel rises, still below the buttons' tops
     if (byTitleBar) {
       Runtime().UserClose(Form());
     } else {
@@ -220,25 +220,26 @@ TEST_F(HelpPanel, PressesNeverStartASecondMotion) {
   EXPECT_FALSE(Closing());
   EXPECT_EQ(Top(), 6360);
 
+  // Help can be pressed until the rising panel covers it, after its second step.
   Press(Form().cmdHelp);
-  Ticks(5);
+  Ticks(1);
   Press(Form().cmdHelp);  // opening: nothing
   Ticks(1);
-  EXPECT_EQ(Top(), 6360 - 6 * 250);
+  EXPECT_EQ(Top(), 6360 - 2 * 250);
   Press(Form().cmdClose);  // opening: turn round, downward
   EXPECT_FALSE(Opening());
   EXPECT_TRUE(Closing());
-  Ticks(3);
-  EXPECT_EQ(Top(), 6360 - 3 * 250);
+  Ticks(1);
+  EXPECT_EQ(Top(), 6360 - 250);
   Press(Form().cmdClose);  // closing: nothing
   Press(Form().cmdHelp);   // closing: turn round, upward
   EXPECT_TRUE(Opening());
   EXPECT_FALSE(Closing());
-  Ticks(19);
+  Ticks(22);
   EXPECT_EQ(Top(), 720);
   EXPECT_FALSE(Opening());
 
-  Press(Form().cmdHelp);  // open: nothing
+  Press(Form().cmdHelp);  // open, and covered: nothing
   Ticks(10);
   EXPECT_EQ(Top(), 720);
   Press(Form().cmdClose);
@@ -251,7 +252,8 @@ TEST_F(HelpPanel, PressesNeverStartASecondMotion) {
 }
 
 // Two or three presses of Help and Close at every moment, from parked or open: the panel
-// never leaves its rail and comes to rest where the last press sends it.
+// never leaves its rail and comes to rest where the last press that reached its button sends
+// it (the moving panel covers Help for most of its way).
 TEST_F(HelpPanel, EveryTimingOfPressesComesToRestWithBothTimersOff) {
   int tried = 0;
   for (const bool startOpen : {false, true}) {
@@ -268,14 +270,16 @@ TEST_F(HelpPanel, EveryTimingOfPressesComesToRestWithBothTimersOff) {
           }
           const std::string scenario = "open " + std::to_string(startOpen) + ", buttons " + std::to_string(buttons) +
                                        ", gaps " + std::to_string(gapCode);
-          bool lastIsHelp = false;
+          bool lastIsHelp = startOpen;
           for (int press = 0, code = gapCode; press < presses; ++press) {
             if (press > 0) {
               AdvanceMs(stepMs * (code % gaps));
               code /= gaps;
             }
-            lastIsHelp = (buttons >> press & 1) != 0;
-            Press(lastIsHelp ? Form().cmdHelp : Form().cmdClose);
+            const bool help = (buttons >> press & 1) != 0;
+            rt::Control& button = help ? Form().cmdHelp : Form().cmdClose;
+            if (Runtime().UserCanReach(button)) lastIsHelp = help;
+            Press(button);
             ASSERT_TRUE(Top() >= 720 && Top() <= 6360) << scenario;
           }
           Ticks(23);
@@ -291,12 +295,12 @@ TEST_F(HelpPanel, EveryTimingOfPressesComesToRestWithBothTimersOff) {
 
 TEST_F(HelpPanel, DefaultsDuringAMotionLeaveItRunning) {
   Press(Form().cmdHelp);
-  Ticks(4);
+  Ticks(2);
   Type(Form().txtMagic, "x");
   Press(Form().cmdDefaults);
   EXPECT_EQ(Form().txtMagic.Text(), "20");
   EXPECT_TRUE(Opening());
-  Ticks(18);
+  Ticks(20);
   EXPECT_EQ(Top(), 720);
 }
 

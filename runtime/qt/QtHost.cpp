@@ -17,6 +17,7 @@ QtHost::QtHost(Runtime& runtime, const QString& programName)
   nextTick_.setSingleShot(true);
   nextTick_.setTimerType(Qt::PreciseTimer);
   connect(&nextTick_, &QTimer::timeout, this, [this] { runtime_.FireDueTimers(); });
+  connect(&messageBox_, &QDialog::finished, this, [this] { runtime_.MessageClosed(); });
   runtime_.SetObserver(this);
   // A desktop catches up after a busy moment, but not after a suspend.
   runtime_.SetLateTicks(LateTicks::CatchUpShortStalls);
@@ -104,12 +105,15 @@ void QtHost::CoverChanged(Window& window) {
   applyingCover_ = false;
 }
 
-void QtHost::MessageShown(Window& over, const std::string& text) {
+bool QtHost::MessageShown(Window& over, const std::string& text) {
   FormView* form = ViewOf(over);
   messageBox_.setParent(form ? form : QApplication::activeWindow(), messageBox_.windowFlags());  // shown over it
   messageBox_.setText(QString::fromStdString(text));
-  messageBox_.exec();
-  runtime_.MessageClosed();
+  // Shown without a loop of its own, so that the program goes on in one order on every
+  // backend: the runtime hears that the box has closed from the event loop.
+  messageBox_.setWindowModality(Qt::ApplicationModal);
+  messageBox_.show();
+  return true;
 }
 
 void QtHost::AccessibleNameChanged(Control& control) {

@@ -87,7 +87,10 @@ void WebHost::CoverChanged(Window& window) {
   if (WindowPanel* panel = PanelOf(window)) panel->ApplyCover();
 }
 
-void WebHost::MessageShown(Window&, const std::string& text) { web_show_message(text.c_str()); }
+bool WebHost::MessageShown(Window&, const std::string& text) {
+  web_show_message(text.c_str());
+  return true;
+}
 
 void WebHost::AccessibleNameChanged(Control& control) {
   if (ControlElement* element = ElementOf(control)) element->ShowAccessibleName();

@@ -28,7 +28,7 @@ class WebHost final : public RuntimeObserver {
   void FocusRequested(Control& control, FocusWay way) override;
   void WindowFocused(Window& window) override;
   void CoverChanged(Window& window) override;
-  void MessageShown(Window& over, const std::string& text) override;
+  bool MessageShown(Window& over, const std::string& text) override;
   void AccessibleNameChanged(Control& control) override;
   void Announced(Control& announcer, const std::string& text) override;
   void Ended() override;
