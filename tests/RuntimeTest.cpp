@@ -142,6 +142,14 @@ TEST_F(RuntimeTest, TicksHeldUpByAStallFollowAtOnceAsAtTheirDueMomentsUnlessTheS
        13'000},
       // A desktop waking from suspend goes on from where it was.
       {rt::LateTicks::CatchUpShortStalls, 12'500, {"slow@12500"}, 13'500},
+      // The longest stall that is caught up: the first tick 10 s late.
+      {rt::LateTicks::CatchUpShortStalls,
+       11'000,
+       {"slow@1000", "slow@2000", "slow@3000", "slow@4000", "slow@5000", "slow@6000", "slow@7000", "slow@8000",
+        "slow@9000", "slow@10000", "slow@11000"},
+       12'000},
+      // The tick due at 2000, whose successor is due at the very moment of delivery, is held too.
+      {rt::LateTicks::CatchUp, 3'000, {"slow@1000", "slow@2000", "slow@3000"}, 4'000},
   };
   for (const Case& stall : cases) {
     Install(std::make_unique<ScriptedRandom>());
