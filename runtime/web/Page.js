@@ -286,11 +286,30 @@ mergeInto(LibraryManager.library, {
 
   web_page_asks_for: function(name) { return new URLSearchParams(location.search).has(UTF8ToString(name)) ? 1 : 0; },
 
-  // The decimal and group separators of the browser's language, as UTF-8 texts.
+  // The decimal and group separators of the first of the browser's languages that names one.
+  // A browser may report its system's locale as it stands ("en_US.UTF-8") or one that is no
+  // language at all ("C", ""): the former is read as the language it names, the latter passed
+  // over, and with none left the separators are "." and ",".
+  $numberSeparators: function(languages) {
+    for (const language of languages) {
+      const tag = String(language || '').split(/[.@]/)[0].replace(/_/g, '-');
+      if (!tag) continue;
+      try {
+        const parts = new Intl.NumberFormat(tag).formatToParts(12345.5);
+        const text = type => (parts.find(p => p.type === type) || {value: ''}).value;
+        return {decimal: text('decimal'), group: text('group')};
+      } catch (notALanguage) {
+        continue;  // "C", say, which a browser may take from its system
+      }
+    }
+    return {decimal: '.', group: ','};
+  },
+
+  // The decimal and group separators of the browser's languages, as UTF-8 texts.
+  web_number_separators__deps: ['$numberSeparators'],
   web_number_separators: function(decimal, group, size) {
-    const parts = new Intl.NumberFormat(navigator.language).formatToParts(12345.5);
-    const text = type => (parts.find(p => p.type === type) || {value: ''}).value;
-    stringToUTF8(text('decimal'), decimal, size);
-    stringToUTF8(text('group'), group, size);
+    const separators = numberSeparators(navigator.languages || [navigator.language]);
+    stringToUTF8(separators.decimal, decimal, size);
+    stringToUTF8(separators.group, group, size);
   },
 });
