@@ -48,7 +48,7 @@ void Runtime::PlaceFirstFocus(Window& window) {
   for (Control* control : TabOrder(window)) {
     if (CanTakeFocus(*control)) return FocusRequested(*control, FocusWay::FirstOfWindow);
   }
-  if (observer_) observer_->WindowFocused(window);
+  if (observer_) observer_->WindowFocused(window, FocusWay::FirstOfWindow);
 }
 
 void Runtime::UserFocused(Control& control) {
@@ -95,7 +95,7 @@ void Runtime::KeepFocusReachable(Window& window) {
       }
     }
     window.focused_ = nullptr;
-    if (observer_) observer_->WindowFocused(window);
+    if (observer_) observer_->WindowFocused(window, FocusWay::Program);
   } else if (window.coveredFocus_ && CanTakeFocus(*window.coveredFocus_)) {
     FocusRequested(*window.coveredFocus_, FocusWay::Program);
   }

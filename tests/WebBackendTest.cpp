@@ -127,6 +127,17 @@ TEST_F(WebBackend, TheFocusMovesToARefusedBoxOnlyOnceTheUserHasClosedTheMessage)
   EXPECT_EQ(State.Enemies(1).Health, 20);
 }
 
+// A window whose control has lost the focus gives it to its caption, which a screen reader says
+// alone; only a window that opens with the focus on itself (the report) takes it as a whole.
+TEST_F(WebBackend, StartPressedGivesTheFocusToTheBattleWindowsCaption) {
+  FillDefaults(1);
+  frmBattle().Show();
+  Draws({0.0f});
+  host_.Clicked(IdOf(frmBattle().cmdStart));
+  EXPECT_EQ(Element(Page().focused).tag, "span");
+  EXPECT_EQ(Element(Page().focused).text, frmBattle().Look().caption);
+}
+
 TEST_F(WebBackend, EscapeClosesOnlyTheReportAndEveryCloseBoxClosesItsWindow) {
   frmBattleSettings().Show();
   const int settings = PanelOf(IdOf(frmBattleSettings().cmdStart));

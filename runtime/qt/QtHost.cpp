@@ -93,7 +93,7 @@ void QtHost::FocusRequested(Control& control, FocusWay way) {
   if (edit && way == FocusWay::ProgramSelectingAll) edit->selectAll();
 }
 
-void QtHost::WindowFocused(Window& window) {
+void QtHost::WindowFocused(Window& window, FocusWay) {
   if (FormView* form = ViewOf(window)) form->setFocus(Qt::OtherFocusReason);
 }
 

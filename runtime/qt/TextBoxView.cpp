@@ -45,6 +45,18 @@ void TextBoxView::focusInEvent(QFocusEvent* event) {
   });
 }
 
+void TextBoxView::focusOutEvent(QFocusEvent* event) {
+  // The selection goes as ever, but only once the focus has moved on: a screen reader hears
+  // a change of selection in the box it is still in as news ("text unselected"), and one in a
+  // box it has left not at all.
+  QFocusEvent keepingSelection(event->type(), Qt::ActiveWindowFocusReason);
+  QLineEdit::focusOutEvent(event->reason() == Qt::PopupFocusReason ? event : &keepingSelection);
+  if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
+  QTimer::singleShot(0, this, [this] {
+    if (!hasFocus()) deselect();
+  });
+}
+
 void TextBoxView::Detach() { disconnect(this, &QLineEdit::textChanged, nullptr, nullptr); }
 
 }  // namespace rt::qt

@@ -15,6 +15,7 @@ class TextBoxView final : public QLineEdit, public ControlView {
 
  protected:
   void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 };
 
 }  // namespace rt::qt

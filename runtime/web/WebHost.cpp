@@ -79,8 +79,13 @@ void WebHost::FocusRequested(Control& control, FocusWay way) {
   if (ControlElement* element = ElementOf(control)) web_focus(element->Outer().Id(), way == FocusWay::Program ? 0 : 1);
 }
 
-void WebHost::WindowFocused(Window& window) {
-  if (WindowPanel* panel = PanelOf(window)) web_focus(panel->Id(), 0);
+void WebHost::WindowFocused(Window& window, FocusWay way) {
+  WindowPanel* panel = PanelOf(window);
+  if (!panel) return;
+  // A window that opens with the focus on itself (the report) is read in full; one whose
+  // control has lost the focus (Start, pressed) gives it to its caption, which a screen reader
+  // says alone, where it would read the whole window again.
+  web_focus(way == FocusWay::FirstOfWindow ? panel->Id() : panel->CaptionId(), 0);
 }
 
 void WebHost::CoverChanged(Window& window) {

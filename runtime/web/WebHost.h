@@ -26,7 +26,7 @@ class WebHost final : public RuntimeObserver {
   void PropertyChanged(Control& control, Property property) override;
   void TimersChanged() override;
   void FocusRequested(Control& control, FocusWay way) override;
-  void WindowFocused(Window& window) override;
+  void WindowFocused(Window& window, FocusWay way) override;
   void CoverChanged(Window& window) override;
   bool MessageShown(Window& over, const std::string& text) override;
   void AccessibleNameChanged(Control& control) override;

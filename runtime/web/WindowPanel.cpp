@@ -73,6 +73,7 @@ WindowPanel::WindowPanel(Window& window)
 
   titleBar_.Set("class", "title-bar");
   caption_.Set("class", "title");
+  caption_.Set("tabindex", "-1");  // the focus's place when the window's control has lost it
   caption_.Text(look.caption);
   closeBox_.Set("class", "close-box");
   closeBox_.Set("type", "button");

@@ -24,6 +24,7 @@ class WindowPanel {
   Control* InputControl(int elementId) const;
   int Id() const { return panel_.Id(); }
   int CloseBoxId() const { return closeBox_.Id(); }
+  int CaptionId() const { return caption_.Id(); }
 
   void Show();
   void ApplyCover() const;

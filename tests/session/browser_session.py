@@ -115,9 +115,13 @@ ended_heard = sum("Duelmark has ended." in line for line in after_report)
 console.seek(0)
 shown = [text for text in re.findall(r'frmBattle\.lblInfo\.Caption=\\?"(.*?)\\?"', console.read())
          if not text.startswith("The Battle is Over.")]
-heard_once = sum(sum(line.startswith(text + " ") for line in orca.heard) == 1 for text in shown)
+# Each move's message, wherever it was heard: in its announcement, or in a reading of the window.
+heard_once = sum(sum(line.count(text) for line in orca.heard) == 1 for text in shown)
+unselected = sum("Text unselected" in line for line in orca.heard)
 print("Refusal heard %d time(s); %d list choices; %d of %d moves heard once; report heard %d time(s); end heard %d "
-      "time(s)." % (refusals_heard, choices, heard_once, len(shown), reports_heard, ended_heard))
+      "time(s); \"Text unselected.\" heard %d time(s)." % (refusals_heard, choices, heard_once, len(shown),
+                                                           reports_heard, ended_heard, unselected))
 orca.print_heard()
-if refusals_heard != 1 or reports_heard != 1 or ended_heard != 1 or not heard_once == len(shown) == len(moves):
+if (refusals_heard != 1 or reports_heard != 1 or ended_heard != 1 or not heard_once == len(shown) == len(moves)
+        or unselected):
     fail("something was heard more than once, or not at all")
