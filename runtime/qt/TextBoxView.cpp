@@ -1,5 +1,6 @@
 #include "TextBoxView.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QTimer>
 
@@ -45,16 +46,26 @@ void TextBoxView::focusInEvent(QFocusEvent* event) {
   });
 }
 
+namespace {
+
+QAccessible::UpdateHandler forwardUpdate = nullptr;
+
+// Every update but a change of selection, on its way to assistive technology as ever.
+void UpdateButSelection(QAccessibleEvent* event) {
+  if (event->type() == QAccessible::TextSelectionChanged) return;
+  QAccessible::installUpdateHandler(forwardUpdate);
+  QAccessible::updateAccessibility(event);
+  QAccessible::installUpdateHandler(UpdateButSelection);
+}
+
+}  // namespace
+
 void TextBoxView::focusOutEvent(QFocusEvent* event) {
-  // The selection goes as ever, but only once the focus has moved on: a screen reader hears
-  // a change of selection in the box it is still in as news ("text unselected"), and one in a
-  // box it has left not at all.
-  QFocusEvent keepingSelection(event->type(), Qt::ActiveWindowFocusReason);
-  QLineEdit::focusOutEvent(event->reason() == Qt::PopupFocusReason ? event : &keepingSelection);
-  if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
-  QTimer::singleShot(0, this, [this] {
-    if (!hasFocus()) deselect();
-  });
+  // The selection goes as the focus leaves, but a screen reader is not told: it would say
+  // "Text unselected." of a box the user has just left, after every Tab.
+  forwardUpdate = QAccessible::installUpdateHandler(UpdateButSelection);
+  QLineEdit::focusOutEvent(event);
+  QAccessible::installUpdateHandler(forwardUpdate);
 }
 
 void TextBoxView::Detach() { disconnect(this, &QLineEdit::textChanged, nullptr, nullptr); }

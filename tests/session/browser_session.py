@@ -117,7 +117,7 @@ shown = [text for text in re.findall(r'frmBattle\.lblInfo\.Caption=\\?"(.*?)\\?"
          if not text.startswith("The Battle is Over.")]
 # Each move's message, wherever it was heard: in its announcement, or in a reading of the window.
 heard_once = sum(sum(line.count(text) for line in orca.heard) == 1 for text in shown)
-unselected = sum("Text unselected" in line for line in orca.heard)
+unselected = orca.unselected_after_tab()
 print("Refusal heard %d time(s); %d list choices; %d of %d moves heard once; report heard %d time(s); end heard %d "
       "time(s); \"Text unselected.\" heard %d time(s)." % (refusals_heard, choices, heard_once, len(shown),
                                                            reports_heard, ended_heard, unselected))

@@ -107,6 +107,19 @@ def hear_announcement(seconds):
     return said[len("notification"):].strip() or hear(r".")
 
 
+def unselected_after_tab():
+    """How often Orca said "Text unselected." while Tab (or Shift+Tab) was the last key it echoed:
+    as the focus left a box, rather than as typing replaced a selected text."""
+    listen()
+    last_key, count = None, 0
+    for line in heard:
+        if line.endswith(" "):  # Orca echoes each key pressed with a blank after it
+            last_key = line.strip()
+        elif "Text unselected" in line and last_key in ("tab", "left shift"):
+            count += 1
+    return count
+
+
 def print_heard():
     listen()
     print("Orca said:")
