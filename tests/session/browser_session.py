@@ -122,6 +122,9 @@ print("Refusal heard %d time(s); %d list choices; %d of %d moves heard once; rep
       "time(s); \"Text unselected.\" heard %d time(s)." % (refusals_heard, choices, heard_once, len(shown),
                                                            reports_heard, ended_heard, unselected))
 orca.print_heard()
+# In Firefox, Orca itself says it: its web script looks again at the box that held the last
+# selection whenever a selection changes (Tab selects the next box's text), and Firefox shows
+# that box's selection as gone once the focus has left it.
 if (refusals_heard != 1 or reports_heard != 1 or ended_heard != 1 or not heard_once == len(shown) == len(moves)
-        or unselected):
+        or (unselected and browser != "firefox-esr")):
     fail("something was heard more than once, or not at all")
