@@ -1,0 +1,25 @@
+// Writes the page's service worker into the built site: the worker's template with every file
+// that the page may ask for, each with its SHA-256, and a version made of them all, which names
+// the worker's cache. Left out are the worker itself, duelmark-wasm.js (only a page opened from
+// a disk loads it) and the fonts' licences, which the page never asks for.
+//   node service-worker.mjs TEMPLATE SITE_DIR
+import { createHash } from 'node:crypto';
+import { existsSync, readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
+import path from 'node:path';
+
+const [template, site] = process.argv.slice(2);
+const worker = path.join(site, 'service-worker.js');
+const left = new Set(['service-worker.js', 'duelmark-wasm.js']);
+const files = readdirSync(site, { recursive: true })
+  .filter(file => statSync(path.join(site, file)).isFile())
+  .map(file => file.split(path.sep).join('/'))
+  .filter(file => !left.has(file) && !file.endsWith('.copyright'))
+  .sort();
+const integrity = Object.fromEntries(files.map(file =>
+  [file, `sha256-${createHash('sha256').update(readFileSync(path.join(site, file))).digest('base64')}`]));
+const version = createHash('sha256').update(JSON.stringify(integrity)).digest('hex').slice(0, 16);
+const text = readFileSync(template, 'utf8')
+  .replace('@DUELMARK_SITE_FILES@', JSON.stringify(integrity, null, 2))
+  .replace('@DUELMARK_SITE_VERSION@', version);
+// Unchanged, the worker keeps its time, and a server its answer "not modified".
+if (!existsSync(worker) || readFileSync(worker, 'utf8') !== text) writeFileSync(worker, text);
