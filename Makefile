@@ -1,6 +1,6 @@
 # The two commands of the README, run and test. Each installs what is missing, then builds.
 # `make` alone builds the program; `make web` builds the web edition into build/web/.
-.PHONY: build run test package web deps deps-test build-sanitize format check-format
+.PHONY: build run test package web deps deps-test build-sanitize build-fuzz fuzz format check-format
 
 # The code to format: what git tracks, or in a tree without git (an unpacked tarball) every
 # C++ file outside build/ and the hidden folders.
@@ -24,9 +24,23 @@ build-sanitize: deps
 run: build
 	@./build/default/app/duelmark
 
-test: deps-test check-format build build-sanitize
+# The fuzz targets, built by Clang in build/fuzz; the default build's tests run each briefly.
+build-fuzz: deps-test
+	@if command -v clang++ >/dev/null; then cmake --preset fuzz >/dev/null && cmake --build --preset fuzz; \
+	 else echo "clang++ is not installed: the fuzz targets and their tests are left out"; fi
+
+test: deps-test check-format build build-sanitize build-fuzz
 	@ctest --preset default
 	@ctest --preset sanitize
+
+# Runs each fuzz target for FUZZ_SECONDS on its seeds and what earlier runs kept in
+# build/fuzz/work/, and prints its executions per second. An input that fails is kept there too.
+FUZZ_SECONDS ?= 300
+fuzz: build-fuzz
+	@status=0; for fuzzer in build/fuzz/tests/fuzz/duelmark_fuzz_*; do \
+	  [ -x "$$fuzzer" ] || { echo "No fuzz target was built." >&2; exit 1; }; \
+	  tests/fuzz/run-fuzzer.sh "$$fuzzer" "build/fuzz/work/$$(basename "$$fuzzer")" -max_total_time=$(FUZZ_SECONDS) || status=1; \
+	done; exit $$status
 
 # The web edition: a static folder with index.html, served by any web server.
 web:
@@ -40,9 +54,10 @@ package:
 	@cmake --preset package >/dev/null
 	@cmake --build --preset package --target package
 
-# Formats the whole tree the way .clang-format says.
+# Formats the whole tree the way .clang-format says, with the one clang-format version whose
+# layout make test checks (scripts/format.sh).
 format: deps-test
-	@clang-format -i $(sources)
+	@scripts/format.sh fix $(sources)
 
 check-format: deps-test
-	@clang-format --dry-run --Werror $(sources) || { echo "Some code is not formatted: run make format." >&2; exit 1; }
+	@scripts/format.sh check $(sources)

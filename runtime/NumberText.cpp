@@ -6,7 +6,9 @@
 namespace rt {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// A copied spreadsheet cell ends in a line break, which a desktop text box keeps on paste and
+// shows as nothing; around a number it is a blank like a space.
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string_view TrimBlanks(std::string_view text) {

@@ -126,7 +126,7 @@ void Runtime::End() {
 
 bool Runtime::UserCanReach(const Control& control) const {
   const Window& window = control.Owner();
-  return !ended_ && window.loaded_ && !message_ && control.Enabled() && control.Shown() && !window.Covered(control);
+  return !ended_ && window.visible_ && !message_ && control.Enabled() && control.Shown() && !window.Covered(control);
 }
 
 void Runtime::Click(Control& control) {
@@ -136,17 +136,20 @@ void Runtime::Click(Control& control) {
 }
 
 void Runtime::UserEdit(Control& control, std::string text) {
-  if (!UserCanReach(control)) return;
+  // Only a text box takes typing and only a list box a choice.
+  const bool editable = control.Kind() == ControlKind::TextBox || control.Kind() == ControlKind::ListBox;
+  if (!editable || !UserCanReach(control)) return;
   control.SetText(std::move(text));
 }
 
 void Runtime::UserClose(Window& window) {
-  if (message_) return;
+  // A window loaded but not shown has no close box to press.
+  if (message_ || !window.visible_) return;
   Deliver(window, {}, [&window] { window.UserClosed(); });
 }
 
 bool Runtime::UserPressedEscape(Window& window) {
-  if (ended_ || !window.loaded_ || message_ || window.Look().role != WindowRole::Dialog) return false;
+  if (ended_ || !window.visible_ || message_ || window.Look().role != WindowRole::Dialog) return false;
   UserClose(window);
   return true;
 }

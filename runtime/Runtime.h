@@ -59,8 +59,8 @@ class Runtime {
   void MessageClosed();  // by the view, when the user has closed the box
 
   // Whether the user can reach the control: it and every frame that holds it shown, enabled,
-  // not covered by a frame, its window loaded and no message box open. Input for any other
-  // control is refused.
+  // not covered by a frame, its window shown and no message box open. Input for any other
+  // control, or for a window not shown, is refused.
   bool UserCanReach(const Control& control) const;
 
   // The single instance of window T, created and loaded (not shown) on first use.

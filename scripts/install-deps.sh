@@ -16,18 +16,24 @@ case "${1:-}" in
   test)
     for_tests=true
     packages+=(clang-format locales desktop-file-utils appstream)
+    packages+=(clang)  # the fuzz targets; its runtime follows once its version is known
     packages+=(xvfb dbus at-spi2-core openbox xdotool orca speech-dispatcher espeak-ng)  # the screen-reader session
-    packages+=("${web[@]}" chromium firefox-esr)  # the web edition in real browsers
+    packages+=("${web[@]}" chromium firefox-esr webkit2gtk-driver)  # the web edition in real browsers
     command -v npm >/dev/null || packages+=(npm)  # a node from elsewhere brings its own
     ;;
   package) packages+=(dpkg-dev file) ;;
   web) packages+=("${web[@]}") ;;
 esac
 
-# A build with Clang (CXX=clang++) needs its sanitizer runtime, which Debian packages apart
-# from Clang itself.
-if [[ "$(basename "${CXX:-}")" == clang* ]] && clang_version=$("$CXX" -dumpversion 2>/dev/null); then
-  packages+=("libclang-rt-${clang_version%%.*}-dev")
+# A build with Clang (CXX=clang++) and the fuzz targets need Clang's sanitizer and libFuzzer
+# runtime, which Debian packages apart from Clang itself, named by its major version
+# (libclang-rt-14-dev on Debian 12).
+clang_runtime() {
+  local version
+  version=$("$1" -dumpversion 2>/dev/null) && echo "libclang-rt-${version%%.*}-dev"
+}
+if [[ "$(basename "${CXX:-}")" == clang* ]] && runtime=$(clang_runtime "$CXX"); then
+  packages+=("$runtime")
 fi
 
 # Without apt nothing is installed here: say what the build needs and let it go on, so that
@@ -39,28 +45,44 @@ if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then
   exit 0
 fi
 
-missing=()
-for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$package")
-  fi
-done
-# The trace test runs under a German locale, with its decimal comma.
-german_missing() { $for_tests && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; }
-if [ ${#missing[@]} -eq 0 ] && ! german_missing; then exit 0; fi
+# The given packages that are not installed.
+missing() {
+  local package
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || echo "$package"
+  done
+}
 
 sudo=()
-if [ "$(id -u)" -ne 0 ]; then
-  command -v sudo >/dev/null || { echo "Please run as root or install sudo: the packages ${missing[*]} are missing." >&2; exit 1; }
-  sudo=(sudo)
-fi
+as_root() {
+  if [ "$(id -u)" -ne 0 ] && [ ${#sudo[@]} -eq 0 ]; then
+    command -v sudo >/dev/null || { echo "Please run as root or install sudo: $1" >&2; exit 1; }
+    sudo=(sudo)
+  fi
+}
+
 export DEBIAN_FRONTEND=noninteractive
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing missing packages: ${missing[*]}"
-  "${sudo[@]}" apt-get update -qq
-  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+updated=false
+install() {
+  [ $# -gt 0 ] || return 0
+  as_root "the packages $* are missing."
+  echo "Installing missing packages: $*"
+  $updated || "${sudo[@]}" apt-get update -qq
+  updated=true
+  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "$@"
+}
+
+mapfile -t to_install < <(missing "${packages[@]}")
+install "${to_install[@]}"
+# Clang's runtime for the fuzz targets, once Clang is here to name its version.
+if $for_tests && runtime=$(clang_runtime clang); then
+  mapfile -t to_install < <(missing "$runtime")
+  install "${to_install[@]}"
 fi
-if german_missing; then
+
+# The trace test runs under a German locale, with its decimal comma.
+if $for_tests && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  as_root "the locale de_DE.UTF-8 is missing."
   echo "Generating the locale de_DE.UTF-8"
   "${sudo[@]}" sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
   grep -q '^de_DE\.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null

@@ -44,6 +44,7 @@ TEST(Numbers, TextIsPlainDecimalWithAMinusOnlyForNegatives) {
 TEST(Numbers, ParsesBlanksSignsAndFractionsWithinTheSixteenBitRange) {
   for (const auto& [text, value] : {std::pair{" 42 ", 42},
                                     {"\t-7", -7},
+                                    {"42\r\n", 42},
                                     {"+5", 5},
                                     {"2.5", 2},
                                     {"3.5", 4},
@@ -66,7 +67,7 @@ TEST(Numbers, ParsesBlanksSignsAndFractionsWithinTheSixteenBitRange) {
 
 TEST(Numbers, RefusesEverythingThatIsNotAPlainDecimalNumber) {
   for (const char* text : {"", "   ", "-", "+", ".", "12abc", "abc", "1,000", "1e3", "&H10", "0x10", "$5", "5 5", "--5",
-                           "+-5", "- 5", "1.2.3", "3,5"}) {
+                           "+-5", "- 5", "1.2.3", "3,5", "4\n2"}) {
     EXPECT_EQ(std::get<NumberTextError>(ParseNumber(text)), NumberTextError::NotANumber) << '"' << text << '"';
   }
 }

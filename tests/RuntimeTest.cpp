@@ -311,6 +311,8 @@ TEST_F(RuntimeTest, InputReachesOnlyWhatTheUserCanReach) {
     Runtime().SetObserver(&view);
     Reach& w = rt::Instance<Reach>();
     w.Show();
+    Runtime().UserEdit(w.cmdIn, "typed");  // only boxes take typing
+    EXPECT_EQ(w.cmdIn.Text(), "") << c.unreachable;
     c.block(w, true);
     Runtime().Click(w.cmdIn);
     Runtime().UserEdit(w.txtIn, "typed");
@@ -326,6 +328,18 @@ TEST_F(RuntimeTest, InputReachesOnlyWhatTheUserCanReach) {
     EXPECT_EQ(escaped || w.closes > 0, c.unreachable != std::string("under a message box")) << c.unreachable;
     Runtime().SetObserver(nullptr);
   }
+}
+
+// A window loaded but not yet shown (the report, during the closing countdown) takes no input.
+TEST_F(RuntimeTest, AWindowNotShownTakesNoInput) {
+  Reach& w = rt::Instance<Reach>();
+  rt::Instance<Probe2>().Show();  // keeps the program alive
+  Runtime().Click(w.cmdIn);
+  Runtime().UserEdit(w.txtIn, "typed");
+  Runtime().UserClose(w);
+  EXPECT_FALSE(Runtime().UserPressedEscape(w));
+  EXPECT_EQ(w.clicks + w.closes, 0);
+  EXPECT_EQ(w.txtIn.Text(), "");
 }
 
 TEST_F(RuntimeTest, ControlArraysHaveMembersOneToNOnly) {

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Runs a fuzz target on its seed corpus (corpus/NAME beside this script) and on the inputs that
+# earlier runs kept, then prints how many inputs it ran and how fast.
+#   run-fuzzer.sh [--fresh] FUZZER WORK [libFuzzer options]
+# New inputs are kept in WORK/corpus (emptied first with --fresh), the log in WORK/fuzz.log, and
+# an input that fails is written to WORK/ as crash-*, leak-* or timeout-*: run the fuzzer
+# on that file alone to see the failure again.
+set -euo pipefail
+fresh=false
+if [ "${1:-}" = --fresh ]; then fresh=true; shift; fi
+fuzzer=$1 work=$2
+shift 2
+name=$(basename "$fuzzer")
+name=${name#duelmark_fuzz_}
+here=$(cd "$(dirname "$0")" && pwd)
+
+# Room for a long digit string; for a hundred or so of a user's events.
+case $name in
+  number_text) max_len=256 ;;
+  *) max_len=1024 ;;
+esac
+
+if $fresh; then rm -rf "$work/corpus"; fi
+mkdir -p "$work/corpus"
+log=$work/fuzz.log
+status=0
+# An input that takes longer than the timeout has hung the program.
+"$fuzzer" -max_len=$max_len -timeout=20 -print_final_stats=1 -artifact_prefix="$work/" "$@" "$work/corpus" "$here/corpus/$name" \
+  >"$log" 2>&1 || status=$?
+if [ $status -ne 0 ]; then
+  tail -n 60 "$log"
+  echo "$name failed (status $status); the log is $log" >&2
+  exit $status
+fi
+# libFuzzer's final statistics: "stat::average_exec_per_sec:     1234".
+stat() { sed -n "s/^stat::$1: *//p" "$log"; }
+echo "$name: $(stat number_of_executed_units) inputs, $(stat average_exec_per_sec) executions per second," \
+     "$(find "$work/corpus" -type f | wc -l) inputs kept, slowest $(stat slowest_unit_time_sec) s"
