@@ -1,6 +1,8 @@
 #pragma once
 // A single-line text box; what the user types is written back to the control.
 #include <QLineEdit>
+#include <QPalette>
+#include <optional>
 
 #include "ControlView.h"
 
@@ -16,6 +18,9 @@ class TextBoxView final : public QLineEdit, public ControlView {
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  std::optional<QPalette> focusedLook_;  // while the focus is elsewhere
 };
 
 }  // namespace rt::qt
