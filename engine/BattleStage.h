@@ -14,15 +14,10 @@ enum class Move { HeroAttack, HeroMagic, HeroCure, EnemyAttack, EnemySuicide };
 class BattleStage {
  public:
   // The stage made last holds the battle until it is destroyed; then the one before it does.
-  BattleStage() : previous_(current_) { current_ = this; }
-  virtual ~BattleStage() {
-    for (BattleStage** link = &current_; *link; link = &(*link)->previous_) {
-      if (*link == this) {
-        *link = previous_;
-        return;
-      }
-    }
-  }
+  // Out of line: a compiler that sees a stage on the stack linked into the chain, and not the
+  // destructor that unlinks it, warns of a dangling pointer (GCC 14 and later).
+  BattleStage();
+  virtual ~BattleStage();
   BattleStage(const BattleStage&) = delete;
   BattleStage& operator=(const BattleStage&) = delete;
 
@@ -45,7 +40,7 @@ class BattleStage {
 
  private:
   BattleStage* previous_;
-  static inline BattleStage* current_ = nullptr;
+  static BattleStage* current_;
 };
 
 }  // namespace duelmark
