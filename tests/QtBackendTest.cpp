@@ -203,7 +203,8 @@ TEST_F(QtBackend, AssistiveTechnologyReadsTheWindowsData) {
   Battle::RefreshBattlefield();
   EXPECT_EQ(AccessibleName(WidgetOf(form.imgEnemyArrow)), "turn arrow over Enemy 2");
 
-  // An announcement is spoken from a notification once the event has returned.
+  // An announcement is spoken once the event has returned: from a notification shown again,
+  // or, with Qt 6.8 and later, as an announcement of Qt's (AnnouncerView.cpp).
   form.lblInfo.Announce("Enemy 2 attacked Hero. 5 damage. Hero 95 of 100.");
   QAccessibleInterface* announcer = nullptr;
   for (QWidget* widget : form_->findChildren<QWidget*>()) {
@@ -212,7 +213,9 @@ TEST_F(QtBackend, AssistiveTechnologyReadsTheWindowsData) {
   ASSERT_NE(announcer, nullptr);
   QCoreApplication::processEvents();
   EXPECT_EQ(announcer->text(QAccessible::Name), "Enemy 2 attacked Hero. 5 damage. Hero 95 of 100.");
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
   EXPECT_FALSE(announcer->state().invisible);
+#endif
 
   frmEnd().Show();
   EXPECT_EQ(AccessibleRole(*host_.ViewOf(frmEnd())), QAccessible::Dialog);

@@ -1,5 +1,6 @@
 #include "AnnouncerView.h"
 
+#include <QAccessible>
 #include <QTimer>
 
 namespace rt::qt {
@@ -14,9 +15,16 @@ AnnouncerView::AnnouncerView(QWidget* parent) : QWidget(parent) {
 void AnnouncerView::Announce(const QString& text) {
   QTimer::singleShot(0, this, [this, text] {
     setAccessibleName(text);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Newer screen readers (Orca 51) no longer speak a notification that appears again, but
+    // speak an announcement, which Qt sends since 6.8.
+    QAccessibleAnnouncementEvent announcement(this, text);
+    QAccessible::updateAccessibility(&announcement);
+#else
     // A screen reader speaks a notification as it appears.
     hide();
     show();
+#endif
   });
 }
 

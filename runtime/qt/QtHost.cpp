@@ -18,6 +18,9 @@ QtHost::QtHost(Runtime& runtime, const QString& programName)
   nextTick_.setTimerType(Qt::PreciseTimer);
   connect(&nextTick_, &QTimer::timeout, this, [this] { runtime_.FireDueTimers(); });
   connect(&messageBox_, &QDialog::finished, this, [this] { runtime_.MessageClosed(); });
+  // Orca reads a message box's text as it opens only if the text cannot take the focus, which
+  // Qt 6.11 gives it for selecting with the mouse.
+  messageBox_.setTextInteractionFlags(Qt::NoTextInteraction);
   runtime_.SetObserver(this);
   // A desktop catches up after a busy moment, but not after a suspend.
   runtime_.SetLateTicks(LateTicks::CatchUpShortStalls);

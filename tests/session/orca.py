@@ -11,8 +11,10 @@ import time
 
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*\{'established'", re.S)
 STEP_TIMEOUT = 20  # seconds for Orca to say one thing
-# Orca's word for a button's role: "push button" in Orca 43, "button" in later versions.
+# Orca's word for a button's role: "push button" in Orca 43, "button" in later versions; a
+# window's is "frame" in Orca 43, and later versions say none.
 BUTTON = r"(push )?button"
+FRAME = r"( frame|$)"
 
 heard = []  # every utterance so far
 checked = 0  # utterances before this one are accounted for
@@ -60,16 +62,20 @@ def listen():
 
 
 def hear(pattern, seconds=STEP_TIMEOUT):
-    """Waits until Orca says something matching the pattern; returns what it said."""
+    """Waits until Orca says something matching the pattern; returns what it said. Orca 43 says
+    a control's name, role and state as one utterance, later versions as a few in a row, so the
+    pattern is also tried on an utterance joined with the next ones."""
     global checked
     wanted = re.compile(pattern)
     end = time.monotonic() + seconds
     while time.monotonic() < end:
         listen()
         for index in range(checked, len(heard)):
-            if wanted.search(heard[index]):
-                checked = index + 1
-                return heard[index]
+            for joined in range(index + 1, min(index + 4, len(heard)) + 1):
+                said = " ".join(heard[index:joined])
+                if wanted.search(said):
+                    checked = joined
+                    return said
         if watched and watched.poll() is not None:
             fail("the program ended with exit code %d while Orca was to say /%s/" % (watched.returncode, pattern))
         time.sleep(0.1)
@@ -98,13 +104,6 @@ def walk(key, *names):
 
 def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
-
-
-def hear_announcement(seconds):
-    """The words of the next announcement: Orca 43 says the role and the words at once, later
-    versions say the role first and the words as an utterance of their own."""
-    said = hear(r"^notification\b", seconds)
-    return said[len("notification"):].strip() or hear(r".")
 
 
 def unselected_after_tab():

@@ -5,17 +5,48 @@
 # if one runs, is neither seen nor touched: Orca refuses to start beside another process of its
 # user named "orca", and looks for one among the processes it can see. When the scenario ends,
 # the namespace ends with it, and every process started in it.
+# Where no namespace can be made (a container), the session runs without one if no other Orca
+# of its user runs, and is skipped otherwise; at its end it ends every process that carries
+# its folder in DUELMARK_SESSION, which all of them inherit.
 # Usage: run-session.sh SCENARIO.py ARGUMENTS...
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 if [ -z "${DUELMARK_SESSION:-}" ]; then
-  command -v unshare >/dev/null || { echo "FAILED: unshare is missing (util-linux)" >&2; exit 1; }
-  # The session's folder is removed once the namespace, and every process that wrote to it,
-  # has ended. A user namespace lets a user without root make a process namespace.
+  source "$here/namespace.sh"
+  # The session's folder is removed once every process that wrote to it has ended.
   session=$(mktemp -d "${TMPDIR:-/tmp}/duelmark-session.XXXXXX")
-  trap 'rm -rf "$session"' EXIT
-  DUELMARK_SESSION=$session unshare --user --map-root-user --pid --fork --mount-proc --kill-child "$0" "$@"
+  if [ ${#namespace[@]} -gt 0 ]; then
+    trap 'rm -rf "$session"' EXIT
+    DUELMARK_SESSION=$session "${namespace[@]}" "$0" "$@"
+    exit
+  fi
+  if pgrep -u "$(id -u)" -x orca >/dev/null; then
+    rm -rf "$session"
+    echo "SKIPPED: another Orca of this user runs, and no process namespace can be made here to run" \
+      "the session's beside it ($no_namespace)"
+    exit 77
+  fi
+  echo "No process namespace can be made here ($no_namespace): the session runs without one."
+  session_processes() { grep -lzxF "DUELMARK_SESSION=$session" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3; }
+  end_session() {
+    local signal left
+    for signal in TERM TERM TERM TERM TERM KILL KILL KILL KILL KILL; do
+      left=$(session_processes) || true
+      [ -n "$left" ] || break
+      # shellcheck disable=SC2086  # one process id a word
+      kill -s $signal $left 2>/dev/null || true
+      sleep 0.4
+    done
+    rm -rf "$session"
+    left=$(session_processes) || true
+    [ -z "$left" ] || { echo "FAILED: the session's processes $(echo $left) did not end" >&2; exit 1; }
+  }
+  trap end_session EXIT
+  trap 'exit 130' INT TERM
+  # In the background, so that a signal to end the session is taken at once.
+  DUELMARK_SESSION=$session "$0" "$@" &
+  wait $!
   exit
 fi
 
