@@ -1,6 +1,10 @@
 # The two commands of the README, run and test. Each installs what is missing, then builds.
 # `make` alone builds the program; `make web` builds the web edition into build/web/.
-.PHONY: build run test package web deps deps-test build-sanitize build-fuzz fuzz format check-format
+.PHONY: build run test test-default test-sanitize package web deps deps-test build-sanitize build-fuzz fuzz \
+        format check-format
+# A lane's lines carry its name, and a lane fails when any command of its pipe fails.
+SHELL := bash
+.SHELLFLAGS := -o pipefail -c
 
 # The code to format: what git tracks, or in a tree without git (an unpacked tarball) every
 # C++ file outside build/ and the hidden folders.
@@ -29,9 +33,18 @@ build-fuzz: deps-test
 	@if command -v clang++ >/dev/null; then cmake --preset fuzz >/dev/null && cmake --build --preset fuzz; \
 	 else echo "clang++ is not installed: the fuzz targets and their tests are left out"; fi
 
-test: deps-test check-format build build-sanitize build-fuzz
-	@ctest --preset default
-	@ctest --preset sanitize
+# Two lanes side by side once the default and fuzz builds are done: the default build's tests
+# spend most of their time waiting on battles in real time (browsers, Orca), while the
+# sanitizer build compiles and runs tests that keep the processors busy. Each lane's lines
+# start with its name; tests/session/run-session.sh lets one Orca session run at a time.
+test: deps-test check-format build build-fuzz
+	@$(MAKE) --no-print-directory -j2 test-default test-sanitize
+
+test-default:
+	@ctest --preset default 2>&1 | sed -u 's/^/default  | /'
+
+test-sanitize:
+	@{ $(MAKE) --no-print-directory build-sanitize && ctest --preset sanitize; } 2>&1 | sed -u 's/^/sanitize | /'
 
 # Runs each fuzz target for FUZZ_SECONDS on its seeds and what earlier runs kept in
 # build/fuzz/work/, and prints its executions per second. An input that fails is kept there too.

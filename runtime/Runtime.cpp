@@ -178,8 +178,10 @@ void Runtime::FireDueTimers() {
     timer->due_ = longStall ? now + interval : due + interval;
     timer->dueOrder_ = nextDueOrder_++;
     // A tick whose successor is due already is delivered as at the moment it was due, so that
-    // the trace, and whatever it starts, keep the schedule too.
-    if (timer->due_ <= now) heldTime_ = due;
+    // the trace, and whatever it starts, keep the schedule too; but never before the time
+    // that the program has seen already (a click, another timer's late tick, a slow handler),
+    // so that its time does not run back.
+    if (timer->due_ <= now) heldTime_ = std::max(due, latestTime_);
     tickTime_ = longStall ? now : due;
     const auto handler = timer->onTimer_;
     Deliver(timer->Owner(), timer->Name() + "_Timer", [&handler] {
@@ -261,6 +263,7 @@ void Runtime::TimerSwitched(Control& timer, bool freshInterval) {
 
 void Runtime::Deliver(Window& window, std::string_view handler, const std::function<void()>& body) {
   if (ended_ || !window.loaded_) return;
+  latestTime_ = std::max(latestTime_, Now());
   if (!handler.empty()) Trace(window.Name() + "." + std::string(handler));
   ++eventDepth_;
   body();
@@ -296,6 +299,7 @@ void Runtime::Discard(Window& window) {
 }
 
 void Runtime::Trace(std::string_view what) {
+  latestTime_ = std::max(latestTime_, Now());
   if (Tracing()) traceSink_(TraceTime(Now()) + " " + std::string(what));
 }
 

@@ -129,6 +129,7 @@ class Runtime {
   int eventDepth_ = 0;
   std::optional<Micros> tickTime_;  // when the tick being delivered was due
   std::optional<Micros> heldTime_;  // the program's time while a caught-up tick is delivered
+  Micros latestTime_ = 0;           // the latest time an event or the trace has seen
   bool everShown_ = false;
   bool ended_ = false;
   std::uint64_t nextDueOrder_ = 0;

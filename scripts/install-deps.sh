@@ -19,6 +19,10 @@ case "${1:-}" in
     packages+=(clang)  # the fuzz targets; its runtime follows once its version is known
     packages+=(xvfb dbus at-spi2-core openbox xdotool orca speech-dispatcher espeak-ng)  # the screen-reader session
     packages+=("${web[@]}" chromium firefox-esr webkit2gtk-driver)  # the web edition in real browsers
+    # WebKit's WebDriver is webkitgtk-webdriver from Debian 14 on.
+    if apt-cache policy webkitgtk-webdriver 2>/dev/null | grep -q 'Candidate: [^(]'; then
+      packages[-1]=webkitgtk-webdriver
+    fi
     command -v npm >/dev/null || packages+=(npm)  # a node from elsewhere brings its own
     ;;
   package) packages+=(dpkg-dev file) ;;

@@ -164,6 +164,29 @@ TEST_F(RuntimeTest, TicksHeldUpByAStallFollowAtOnceAsAtTheirDueMomentsUnlessTheS
   }
 }
 
+// Under load a browser or desktop may deliver a click, or one timer's tick, before the ticks of
+// another timer that a stall held up, and a handler may take a while: the trace must still
+// read forward in time.
+TEST_F(RuntimeTest, TheTracesTimeNeverRunsBackThroughAStall) {
+  Probe& p = probe();
+  p.Show();
+  std::vector<std::string> times;
+  Runtime().SetTraceSink([&times](std::string_view line) { times.emplace_back(line.substr(0, line.find(' '))); });
+  p.tmrFast.SetEnabled(true);
+  p.tmrSlow.SetEnabled(true);
+  p.onClick = [&] {  // a slow click, that writes its label 25 ms after it started
+    clock_->Set(rt::Milliseconds(1'145));
+    p.lblOut.SetCaption("done");
+  };
+  clock_->Set(rt::Milliseconds(1'120));
+  Runtime().Click(p.cmdGo);
+  Runtime().FireDueTimers();
+  ASSERT_GT(times.size(), 20U);
+  EXPECT_TRUE(std::is_sorted(times.begin(), times.end(), [](const std::string& a, const std::string& b) {
+    return std::stod(a) < std::stod(b);
+  })) << ::testing::PrintToString(times);
+}
+
 TEST_F(RuntimeTest, TheProgramGoesOnAfterAMessageOnceTheUserHasClosedItAndOnlyIfItsWindowIsThere) {
   struct Viewer final : rt::RuntimeObserver {
     bool MessageShown(rt::Window&, const std::string& text) override {

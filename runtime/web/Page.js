@@ -278,7 +278,9 @@ mergeInto(LibraryManager.library, {
     const again = notice.querySelector('button');
     if (again) {
       again.addEventListener('click', () => location.reload(), {once: true});
-      again.focus();
+      // A moment later: Orca 48 takes a focus that moved while it was still handling the key
+      // that ended the program (Escape) for one it has already told, and says nothing.
+      setTimeout(() => again.focus(), 100);
     }
   },
 

@@ -32,7 +32,10 @@ if [ $status -ne 0 ]; then
   echo "$name failed (status $status); the log is $log" >&2
   exit $status
 fi
-# libFuzzer's final statistics: "stat::average_exec_per_sec:     1234".
+# libFuzzer's final statistics: "stat::average_exec_per_sec:     1234"; its last line of
+# progress names the code edges ("cov") and the finer features ("ft") its inputs reached.
 stat() { sed -n "s/^stat::$1: *//p" "$log"; }
+reached() { grep -o "$1: [0-9]*" "$log" | tail -n 1 | cut -d' ' -f2; }
 echo "$name: $(stat number_of_executed_units) inputs, $(stat average_exec_per_sec) executions per second," \
+     "$(reached cov) edges and $(reached ft) features reached," \
      "$(find "$work/corpus" -type f | wc -l) inputs kept, slowest $(stat slowest_unit_time_sec) s"

@@ -13,6 +13,11 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 if [ -z "${DUELMARK_SESSION:-}" ]; then
+  # One session at a time on this machine, of whichever build: make test runs two builds' tests
+  # side by side, and a session without a namespace must find no other Orca running. Every
+  # process of the session holds the lock until it ends.
+  exec 9>"${TMPDIR:-/tmp}/duelmark-session-$(id -u).lock"
+  flock 9
   source "$here/namespace.sh"
   # The session's folder is removed once every process that wrote to it has ended.
   session=$(mktemp -d "${TMPDIR:-/tmp}/duelmark-session.XXXXXX")

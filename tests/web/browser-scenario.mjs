@@ -168,7 +168,7 @@ async function play(viewport) {
   shown.forEach((text, move) => assert.ok(heard[move].startsWith(`${text} `), `heard "${heard[move]}" for "${text}"`));
   assert.equal(heard.at(-1), 'The Battle is Over. End in 5 seconds.');
   const time = line => Number(line.split(' ')[0]);
-  for (let i = 1; i < trace.length; ++i) assert.ok(time(trace[i]) >= time(trace[i - 1]), `in order: ${trace[i]}`);
+  for (let i = 1; i < trace.length; ++i) assert.ok(time(trace[i]) >= time(trace[i - 1]), `in order: ${trace[i - 1]}, then ${trace[i]}`);
   // On schedule despite the stall: the battle lasts what its ticks add up to, in real time.
   const at = suffix => time(trace.find(line => line.endsWith(suffix)));
   const lasted = at('frmEnd.Show') - at('frmBattle.cmdStart_Click');
