@@ -5,6 +5,9 @@
 # A lane's lines carry its name, and a lane fails when any command of its pipe fails.
 SHELL := bash
 .SHELLFLAGS := -o pipefail -c
+# ctest and ninja run as many jobs as their presets and the processors say: handed make's job
+# server, which the two lanes of make test hold, they would run one job at a time.
+unexport MAKEFLAGS
 
 # The code to format: what git tracks, or in a tree without git (an unpacked tarball) every
 # C++ file outside build/ and the hidden folders.
@@ -18,7 +21,8 @@ build: deps
 deps:
 	@scripts/install-deps.sh
 
-deps-test:
+# After what the build needs, so that the program can build while the tests' packages install.
+deps-test: deps
 	@scripts/install-deps.sh test
 
 build-sanitize: deps
@@ -33,17 +37,18 @@ build-fuzz: deps-test
 	@if command -v clang++ >/dev/null; then cmake --preset fuzz >/dev/null && cmake --build --preset fuzz; \
 	 else echo "clang++ is not installed: the fuzz targets and their tests are left out"; fi
 
-# Two lanes side by side once the default and fuzz builds are done: the default build's tests
-# spend most of their time waiting on battles in real time (browsers, Orca), while the
-# sanitizer build compiles and runs tests that keep the processors busy. Each lane's lines
-# start with its name; tests/session/run-session.sh lets one Orca session run at a time.
-test: deps-test check-format build build-fuzz
+# As much side by side as two processors allow, in two lanes: the default build's, which
+# builds while the tests' packages install, then runs its tests, which mostly wait on battles
+# in real time (browsers, Orca); and the sanitizer build's, which compiles and runs tests that
+# keep the processors busy. The lines of the sanitizer's lane and of the default build's tests
+# start with their lane's name; tests/session/run-session.sh lets one Orca session run at a time.
+test: deps
 	@$(MAKE) --no-print-directory -j2 test-default test-sanitize
 
-test-default:
+test-default: deps-test check-format build build-fuzz
 	@ctest --preset default 2>&1 | sed -u 's/^/default  | /'
 
-test-sanitize:
+test-sanitize: deps
 	@{ $(MAKE) --no-print-directory build-sanitize && ctest --preset sanitize; } 2>&1 | sed -u 's/^/sanitize | /'
 
 # Runs each fuzz target for FUZZ_SECONDS on its seeds and what earlier runs kept in

@@ -33,9 +33,11 @@ if [ $status -ne 0 ]; then
   exit $status
 fi
 # libFuzzer's final statistics: "stat::average_exec_per_sec:     1234"; its last line of
-# progress names the code edges ("cov") and the finer features ("ft") its inputs reached.
+# progress names the code edges ("cov") and the finer features ("ft") its inputs reached, and
+# its first lines how many edges the program has ("3431 inline 8-bit counters").
 stat() { sed -n "s/^stat::$1: *//p" "$log"; }
 reached() { grep -o "$1: [0-9]*" "$log" | tail -n 1 | cut -d' ' -f2; }
+edges=$(sed -n 's/.*(\([0-9]*\) inline 8-bit counters).*/\1/p' "$log" | head -n 1)
 echo "$name: $(stat number_of_executed_units) inputs, $(stat average_exec_per_sec) executions per second," \
-     "$(reached cov) edges and $(reached ft) features reached," \
+     "$(reached cov) of $edges edges and $(reached ft) features reached," \
      "$(find "$work/corpus" -type f | wc -l) inputs kept, slowest $(stat slowest_unit_time_sec) s"

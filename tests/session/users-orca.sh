@@ -17,6 +17,11 @@ case $1 in
       exit 77
     fi
     mkdir -p "$folder"
+    # A stand-in that an interrupted run left behind ends, and its file makes way for the new one.
+    if [ -e "$folder/pid" ] && [ "$(ps -o comm= -p "$(cat "$folder/pid")" || true)" = orca ]; then
+      kill "$(cat "$folder/pid")"
+    fi
+    rm -f "$folder/orca"
     cp "$(command -v sleep)" "$folder/orca"
     setsid "$folder/orca" 3600 </dev/null >/dev/null 2>&1 &
     echo $! >"$folder/pid"
