@@ -1,6 +1,6 @@
 # The two commands of the README, run and test. Each installs what is missing, then builds.
 # `make` alone builds the program; `make web` builds the web edition into build/web/.
-.PHONY: build run test test-default test-sanitize package web deps deps-test build-sanitize build-fuzz fuzz \
+.PHONY: build run test test-default test-sanitize sanitize-lane-build package web deps deps-test build-sanitize build-fuzz fuzz \
         format check-format
 # A lane's lines carry its name, and a lane fails when any command of its pipe fails.
 SHELL := bash
@@ -40,16 +40,21 @@ build-fuzz: deps-test
 # As much side by side as two processors allow, in two lanes: the default build's, which
 # builds while the tests' packages install, then runs its tests, which mostly wait on battles
 # in real time (browsers, Orca); and the sanitizer build's, which compiles and runs tests that
-# keep the processors busy. The lines of the sanitizer's lane and of the default build's tests
-# start with their lane's name; tests/session/run-session.sh lets one Orca session run at a time.
+# keep the processors busy. The sanitizer's lines and the default build's tests' lines start
+# with their lane's name; tests/session/run-session.sh lets one Orca session run at a time.
+# Before its tests each build is configured again, now that the tests' packages are here: a
+# test whose tool was missing when the build was first configured is left out of it.
 test: deps
 	@$(MAKE) --no-print-directory -j2 test-default test-sanitize
 
 test-default: deps-test check-format build build-fuzz
-	@ctest --preset default 2>&1 | sed -u 's/^/default  | /'
+	@{ $(MAKE) --no-print-directory build && ctest --preset default; } 2>&1 | sed -u 's/^/default  | /'
 
-test-sanitize: deps
+test-sanitize: deps-test sanitize-lane-build
 	@{ $(MAKE) --no-print-directory build-sanitize && ctest --preset sanitize; } 2>&1 | sed -u 's/^/sanitize | /'
+
+sanitize-lane-build: deps
+	@$(MAKE) --no-print-directory build-sanitize 2>&1 | sed -u 's/^/sanitize | /'
 
 # Runs each fuzz target for FUZZ_SECONDS on its seeds and what earlier runs kept in
 # build/fuzz/work/, and prints its executions per second. An input that fails is kept there too.
