@@ -19,8 +19,9 @@ case "${1:-}" in
     packages+=(clang)  # the fuzz targets; its runtime follows once its version is known
     packages+=(xvfb dbus at-spi2-core openbox xdotool orca speech-dispatcher espeak-ng)  # the screen-reader session
     packages+=("${web[@]}" chromium firefox-esr webkit2gtk-driver)  # the web edition in real browsers
-    # WebKit's WebDriver is webkitgtk-webdriver from Debian 14 on.
-    if apt-cache policy webkitgtk-webdriver 2>/dev/null | grep -q 'Candidate: [^(]'; then
+    # WebKit's WebDriver is webkitgtk-webdriver from Debian 14 on. (grep reads to the end here
+    # and below: with -q it would leave early, and the writer's broken pipe fail the test.)
+    if apt-cache policy webkitgtk-webdriver 2>/dev/null | grep 'Candidate: [^(]' >/dev/null; then
       packages[-1]=webkitgtk-webdriver
     fi
     command -v npm >/dev/null || packages+=(npm)  # a node from elsewhere brings its own
@@ -53,7 +54,7 @@ fi
 missing() {
   local package
   for package in "$@"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || echo "$package"
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep 'install ok installed' >/dev/null || echo "$package"
   done
 }
 
@@ -85,7 +86,7 @@ if $for_tests && runtime=$(clang_runtime clang); then
 fi
 
 # The trace test runs under a German locale, with its decimal comma.
-if $for_tests && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+if $for_tests && ! locale -a 2>/dev/null | grep -i '^de_DE\.utf-\?8$' >/dev/null; then
   as_root "the locale de_DE.UTF-8 is missing."
   echo "Generating the locale de_DE.UTF-8"
   "${sudo[@]}" sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen

@@ -182,7 +182,7 @@ run_phase "git, make, lintian" install_tools
 # test installs every tool, no group of tests may have been left out for want of one.
 run_phase "make test" in_chroot 'make test
   for label in web session fuzz; do
-    ctest --test-dir build/default -N -L "^$label\$" | grep -q "Total Tests: [1-9]" ||
+    ctest --test-dir build/default -N -L "^$label\$" | grep "Total Tests: [1-9]" >/dev/null ||
       { echo "The $label tests were left out." >&2; exit 1; }
   done'
 run_phase "package" in_chroot 'make package'
