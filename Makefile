@@ -53,7 +53,8 @@ test-default: deps-test check-format build build-fuzz
 test-sanitize: deps-test sanitize-lane-build
 	@{ $(MAKE) --no-print-directory build-sanitize && ctest --preset sanitize; } 2>&1 | sed -u 's/^/sanitize | /'
 
-sanitize-lane-build: deps
+# After the default build, whose tests can then start while this one compiles.
+sanitize-lane-build: build
 	@$(MAKE) --no-print-directory build-sanitize 2>&1 | sed -u 's/^/sanitize | /'
 
 # Runs each fuzz target for FUZZ_SECONDS on its seeds and what earlier runs kept in
