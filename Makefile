@@ -1,6 +1,6 @@
 # The two commands of the README, run and test. Each installs what is missing, then builds.
 # `make` alone builds the program; `make web` builds the web edition into build/web/.
-.PHONY: build run test test-default test-sanitize sanitize-lane-build package web deps deps-test build-sanitize build-fuzz fuzz \
+.PHONY: build bench run test test-default test-sanitize sanitize-lane-build package web deps deps-test build-sanitize build-fuzz fuzz \
         format check-format
 # A lane's lines carry its name, and a lane fails when any command of its pipe fails.
 SHELL := bash
@@ -32,6 +32,10 @@ build-sanitize: deps
 run: build
 	@./build/default/app/duelmark
 
+# The benchmarks, in build/default/bench/: no test runs them, so make test does not build them.
+bench: build
+	@cmake --build --preset default --target duelmark_benchmarks
+
 # The fuzz targets, built by Clang in build/fuzz; the default build's tests run each briefly.
 build-fuzz: deps-test
 	@if command -v clang++ >/dev/null; then cmake --preset fuzz >/dev/null && cmake --build --preset fuzz; \
@@ -53,8 +57,7 @@ test-default: deps-test check-format build build-fuzz
 test-sanitize: deps-test sanitize-lane-build
 	@{ $(MAKE) --no-print-directory build-sanitize && ctest --preset sanitize; } 2>&1 | sed -u 's/^/sanitize | /'
 
-# After the default build, whose tests can then start while this one compiles.
-sanitize-lane-build: build
+sanitize-lane-build: deps
 	@$(MAKE) --no-print-directory build-sanitize 2>&1 | sed -u 's/^/sanitize | /'
 
 # Runs each fuzz target for FUZZ_SECONDS on its seeds and what earlier runs kept in
