@@ -57,16 +57,37 @@ async function assertBeside(page, what) {
 const heard = page => page.evaluate(() => window.heard);
 
 // The answer once the panel shows it, and after a while, so that a second announcement would
-// be heard; the region must have said it once, timed from the press of the button.
+// be heard; the region must have said it once, timed from the press of the button, and the
+// page's tasks meanwhile kept short.
 async function answer(page, part) {
+  const reply = await answerWithTasks(page, part);
+  assert.deepEqual(reply.slow, [], 'no task of the page runs long while the odds are worked out');
+  return reply;
+}
+
+// The same, asked up to three times while a task runs long: another process may take the
+// processor from a short task (make test runs two builds' tests side by side); a page that
+// does not slice its work runs long every time.
+async function askAndAnswer(page, touch, part) {
+  for (let tries = 1; ; ++tries) {
+    await ask(page, touch);
+    const reply = await answerWithTasks(page, part);
+    if (reply.slow.length === 0 || tries === 3) {
+      assert.deepEqual(reply.slow, [], `no task of the page runs long while the odds are worked out (${tries} tries)`);
+      return reply;
+    }
+    await close(page, touch);
+  }
+}
+
+async function answerWithTasks(page, part) {
   await page.waitForSelector(`#odds-panel [data-odds-${part}]:not([hidden])`);
   await new Promise(resolve => setTimeout(resolve, 500));
   const said = await heard(page);
   assert.equal(said.length, 1, `said once: ${said.map(s => s.text).join(' | ')}`);
   const { pressed, longTasks } = await page.evaluate(() => ({ pressed: window.pressed, longTasks: window.longTasks }));
   const slow = longTasks.filter(task => task.startTime >= pressed && task.startTime < said[0].at);
-  assert.deepEqual(slow, [], 'no task of the page runs long while the odds are worked out');
-  return { text: said[0].text, milliseconds: said[0].at - pressed };
+  return { text: said[0].text, milliseconds: said[0].at - pressed, slow };
 }
 
 // Tab from wherever the focus is, through the window, to the Odds button, which comes right
@@ -172,8 +193,7 @@ async function play(viewport) {
       await list.focus();
       for (let enemy = 1; enemy < setting.enemies; ++enemy) await page.keyboard.press('ArrowDown');
     }
-    await ask(page, touch);
-    const { text, milliseconds } = await answer(page, 'figures');
+    const { text, milliseconds } = await askAndAnswer(page, touch, 'figures');
     assert.equal(text, await compareWithCommandLine(page, setting));
     console.log(`${viewport.name}: the odds of ${battles} battles of ${setting.name} in ${milliseconds.toFixed(0)} ms from the press.`);
     if (setting === settings[0]) {
