@@ -34,7 +34,7 @@ run: build
 
 # The benchmarks, in build/default/bench/: no test runs them, so make test does not build them.
 bench: build
-	@cmake --build --preset default --target duelmark_benchmarks
+	@cmake --build --preset default --target bench/all
 
 # The fuzz targets, built by Clang in build/fuzz; the default build's tests run each briefly.
 build-fuzz: deps-test

@@ -56,38 +56,26 @@ async function assertBeside(page, what) {
 // What the live region has said since the panel last closed, each with the time it was said.
 const heard = page => page.evaluate(() => window.heard);
 
-// The answer once the panel shows it, and after a while, so that a second announcement would
-// be heard; the region must have said it once, timed from the press of the button, and the
-// page's tasks meanwhile kept short.
-async function answer(page, part) {
-  const reply = await answerWithTasks(page, part);
-  assert.deepEqual(reply.slow, [], 'no task of the page runs long while the odds are worked out');
-  return reply;
-}
-
-// The same, asked up to three times while a task runs long: another process may take the
-// processor from a short task (make test runs two builds' tests side by side); a page that
-// does not slice its work runs long every time.
+// Asks, and takes the answer once the panel shows it, and after a while, so that a second
+// announcement would be heard; the region must have said it once, timed from the press of the
+// button, and the page's tasks meanwhile kept short. Asked up to three times while a task runs
+// long: another process may take the processor from a short task (make test runs two builds'
+// tests side by side); a page that does not slice its work runs long every time.
 async function askAndAnswer(page, touch, part) {
   for (let tries = 1; ; ++tries) {
     await ask(page, touch);
-    const reply = await answerWithTasks(page, part);
-    if (reply.slow.length === 0 || tries === 3) {
-      assert.deepEqual(reply.slow, [], `no task of the page runs long while the odds are worked out (${tries} tries)`);
-      return reply;
+    await page.waitForSelector(`#odds-panel [data-odds-${part}]:not([hidden])`);
+    await new Promise(resolve => setTimeout(resolve, 500));
+    const said = await heard(page);
+    assert.equal(said.length, 1, `said once: ${said.map(s => s.text).join(' | ')}`);
+    const { pressed, longTasks } = await page.evaluate(() => ({ pressed: window.pressed, longTasks: window.longTasks }));
+    const slow = longTasks.filter(task => task.startTime >= pressed && task.startTime < said[0].at);
+    if (slow.length === 0 || tries === 3) {
+      assert.deepEqual(slow, [], `no task of the page runs long while the odds are worked out (${tries} tries)`);
+      return { text: said[0].text, milliseconds: said[0].at - pressed };
     }
     await close(page, touch);
   }
-}
-
-async function answerWithTasks(page, part) {
-  await page.waitForSelector(`#odds-panel [data-odds-${part}]:not([hidden])`);
-  await new Promise(resolve => setTimeout(resolve, 500));
-  const said = await heard(page);
-  assert.equal(said.length, 1, `said once: ${said.map(s => s.text).join(' | ')}`);
-  const { pressed, longTasks } = await page.evaluate(() => ({ pressed: window.pressed, longTasks: window.longTasks }));
-  const slow = longTasks.filter(task => task.startTime >= pressed && task.startTime < said[0].at);
-  return { text: said[0].text, milliseconds: said[0].at - pressed, slow };
 }
 
 // Tab from wherever the focus is, through the window, to the Odds button, which comes right
@@ -211,8 +199,7 @@ async function play(viewport) {
   const refusal = 'Enemy "Health" must be a number from -32768 to 32767.\n' +
                   'A fraction, written with ".", is rounded to the nearest whole number.';
   await type(page, 'Enemy Health', 'lots');
-  await ask(page, touch);
-  assert.equal((await answer(page, 'note')).text, refusal.replace('\n', ' '));
+  assert.equal((await askAndAnswer(page, touch, 'note')).text, refusal.replace('\n', ' '));
   assert.equal(await page.$eval('#odds-panel [data-odds-note]', note => note.textContent), refusal);
   touch || (await assertNoViolations(page, 'odds refused'));
   await close(page, touch);
@@ -223,8 +210,7 @@ async function play(viewport) {
   await page.waitForSelector('aria/Press this button to start the simulator.[role="button"]');
   await page.waitForFunction(() => !document.querySelector('[aria-label="Enemy Health"]'));
   await assertBeside(page, 'the battle window');
-  await ask(page, touch);
-  assert.match((await answer(page, 'note')).text, /^The settings window has gone/);
+  assert.match((await askAndAnswer(page, touch, 'note')).text, /^The settings window has gone/);
   touch || (await assertNoViolations(page, 'odds closed'));
   await close(page, touch);
   await page.close();
