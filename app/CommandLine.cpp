@@ -22,6 +22,7 @@ namespace {
 
 constexpr const char* kUsage = "Usage: duelmark [--help | --version | --odds [options] | Qt's options]";
 constexpr std::uint64_t kMostBattles = 1'000'000'000;
+constexpr std::uint64_t kMostJobs = 1024;
 
 std::string Help() {
   std::string help =
@@ -38,15 +39,23 @@ std::string Help() {
       "  --battles N                 how many battles (default 100000)\n"
       "  --seed S                    fights the same battles again for the same S (default:\n"
       "                              from the clock; the output names it)\n"
+      "  --jobs N                    how many battles at once, each on a processor of its own\n"
+      "                              (default: all of them, here " +
+      std::to_string(DefaultJobs()) +
+      "); the figures do not depend on it\n"
       "  --json                      prints one JSON object instead of text\n"
-      "  --enemies N                 the number of Enemies, 1 to 5 (default 1)\n";
+      "  --" +
+      std::string(kEnemyCount.optionName) + " N                 the number of Enemies, " +
+      rt::ToText(kEnemyCount.lowest) + " to " + rt::ToText(kEnemyCount.highest) + " (default " +
+      rt::ToText(kEnemyCount.defaultValue) + ")\n";
   for (const Statistic& statistic : kStatistics) {
     std::string option = "  --" + OptionName(statistic) + " N";
     option.resize(30, ' ');
-    help += option + SpokenName(statistic) + " (default " + rt::ToText(DefaultValue(statistic)) + ")\n";
+    help += option + SpokenName(statistic) + " (default " + rt::ToText(statistic.defaultValue) + ")\n";
   }
-  return help +
-         "The statistics are numbers from -32768 to 32767, read as the settings window reads\n"
+  return help + "The statistics are numbers from " + rt::ToText(kLowestStatistic) + " to " +
+         rt::ToText(kHighestStatistic) +
+         ", read as the settings window reads\n"
          "them; a fraction is rounded to the nearest whole number.\n"
          "\n"
          "Qt's own options, such as -platform xcb or -style fusion, go to Qt.\n";
@@ -106,16 +115,22 @@ std::variant<OddsRequest, std::string> ReadOddsRequest(const QCommandLineParser&
     }
     return BSettings::Refusal("--" + name, format.decimal);
   };
-  if (auto refused = number("enemies", request.setting.enemies)) return *refused;
-  if (request.setting.enemies < 1 || request.setting.enemies > kMaxEnemies)
-    return "--enemies must be a number from 1 to " + std::to_string(kMaxEnemies) + ".";
-  for (std::size_t i = 0; i < kStatistics.size(); ++i) {
-    if (auto refused = number(OptionName(kStatistics[i]), request.setting.values[i])) return *refused;
+  const std::string enemies(kEnemyCount.optionName);
+  if (auto refused = number(enemies, request.settings.NumEnemies)) return *refused;
+  if (Unfit(request.settings))
+    return "--" + enemies + " must be a number from " + rt::ToText(kEnemyCount.lowest) + " to " +
+           rt::ToText(kEnemyCount.highest) + ".";
+  for (const Statistic& statistic : kStatistics) {
+    Int16 value = Value(request.settings, statistic);
+    if (auto refused = number(OptionName(statistic), value)) return *refused;
+    SetValue(request.settings, statistic, value);
   }
   using Bounded = std::tuple<const char*, std::uint64_t, std::uint64_t, std::uint64_t*>;
+  std::uint64_t jobs = DefaultJobs();
   for (auto [name, least, most, value] :
        {Bounded{"battles", 1, kMostBattles, &request.battles},
-        Bounded{"seed", 0, std::numeric_limits<std::uint64_t>::max(), &request.seed}}) {
+        Bounded{"seed", 0, std::numeric_limits<std::uint64_t>::max(), &request.seed},
+        Bounded{"jobs", 1, kMostJobs, &jobs}}) {
     const QString option = QString::fromLatin1(name);
     if (!parser.isSet(option)) continue;
     const auto read = WholeNumber(parser, option, least, most);
@@ -123,6 +138,7 @@ std::variant<OddsRequest, std::string> ReadOddsRequest(const QCommandLineParser&
     *value = std::get<std::uint64_t>(read);
   }
   if (!parser.isSet(QStringLiteral("seed"))) request.seed = rt::SystemClockTicks() % kMostBattles;
+  request.jobs = static_cast<unsigned>(jobs);
   request.json = parser.isSet(QStringLiteral("json"));
   return request;
 }
@@ -142,7 +158,7 @@ CommandLine ReadCommandLine(int argc, char** argv) {
   const QCommandLineOption odds(QStringLiteral("odds"));
   const QCommandLineOption json(QStringLiteral("json"));
   parser.addOptions({odds, json});
-  std::vector<std::string> oddsValues = {"battles", "seed", "enemies"};
+  std::vector<std::string> oddsValues = {"battles", "seed", "jobs", std::string(kEnemyCount.optionName)};
   for (const Statistic& statistic : kStatistics) oddsValues.push_back(OptionName(statistic));
   for (const std::string& name : oddsValues) parser.addOption(ValueOption(name));
   for (const char* name : kQtFlags) AddQtOption(parser, name, QString());

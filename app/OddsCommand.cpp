@@ -5,11 +5,10 @@
 namespace duelmark {
 
 int PrintOdds(const OddsRequest& request) {
-  Odds::Run run(SettingsOf(request.setting), request.battles, request.seed);
-  run.Fight(request.battles);
-  const Odds::Figures figures = run.Summary();
+  const Odds::Figures figures =
+      Odds::Summary(Odds::FightOnCores(request.settings, request.battles, request.seed, request.jobs), request.seed);
   const std::string text =
-      request.json ? OddsJson(request.setting, figures) + "\n" : OddsText(request.setting, figures);
+      request.json ? OddsJson(request.settings, figures) + "\n" : OddsText(request.settings, figures);
   std::fputs(text.c_str(), stdout);
   return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -1,7 +1,5 @@
 #include "Attacks.h"
 
-#include "BattleStage.h"
-#include "BattleState.h"
 #include "IntelligentData.h"
 
 namespace duelmark::Attacks {
@@ -9,58 +7,61 @@ namespace {
 
 // The Hero's statistic against the target's defence; what it achieved becomes the move's
 // estimate.
-void HeroHit(Int16 heroStatistic, Int16Member<EnemyRecord> enemyStatistic, Int16Member<BattleState> estimate) {
-  EnemyRecord& enemy = State.Enemies(State.HeroTarget);
-  State.Damage = rt::Sub(heroStatistic, enemy.*enemyStatistic);
-  enemy.Health = rt::Sub(enemy.Health, State.Damage);
-  State.*estimate = State.Damage;
+void HeroHit(BattleState& state, Int16 heroStatistic, Int16Member<EnemyRecord> enemyStatistic,
+             Int16Member<BattleState> estimate) {
+  EnemyRecord& enemy = state.Enemies(state.HeroTarget);
+  state.Damage = rt::Sub(heroStatistic, enemy.*enemyStatistic);
+  enemy.Health = rt::Sub(enemy.Health, state.Damage);
+  state.*estimate = state.Damage;
 }
 
 // The acting Enemy's statistic against the Hero's Defence.
-EnemyRecord& EnemyHit(Int16Member<EnemyRecord> statistic) {
-  EnemyRecord& enemy = State.Enemies(State.Turn);
-  State.Damage = rt::Sub(enemy.*statistic, State.Hero.Defence);
-  State.Hero.Health = rt::Sub(State.Hero.Health, State.Damage);
-  IntelligentData::NoteEnemyDamage(State.Damage);
+EnemyRecord& EnemyHit(BattleState& state, Int16Member<EnemyRecord> statistic) {
+  EnemyRecord& enemy = state.Enemies(state.Turn);
+  state.Damage = rt::Sub(enemy.*statistic, state.Hero.Defence);
+  state.Hero.Health = rt::Sub(state.Hero.Health, state.Damage);
+  IntelligentData::NoteEnemyDamage(state, state.Damage);
   return enemy;
 }
 
 }  // namespace
 
-void HeroAttack() {
-  HeroHit(State.Hero.Attack, &EnemyRecord::Defence, &BattleState::AttackEstimate);
-  BattleStage::Current().ShowMove(Move::HeroAttack);
+void HeroAttack(Battle& battle) {
+  BattleState& state = battle.State;
+  HeroHit(state, state.Hero.Attack, &EnemyRecord::Defence, &BattleState::AttackEstimate);
+  battle.Stage().ShowMove(Move::HeroAttack, state);
 }
 
-void HeroMagic() {
-  HeroHit(State.Hero.Magic, &EnemyRecord::MagicDef, &BattleState::MagicEstimate);
-  BattleStage::Current().ShowMove(Move::HeroMagic);
+void HeroMagic(Battle& battle) {
+  BattleState& state = battle.State;
+  HeroHit(state, state.Hero.Magic, &EnemyRecord::MagicDef, &BattleState::MagicEstimate);
+  battle.Stage().ShowMove(Move::HeroMagic, state);
 }
 
-void HeroCure() {
-  HeroRecord& hero = State.Hero;
+void HeroCure(Battle& battle) {
+  HeroRecord& hero = battle.State.Hero;
   hero.Health = rt::Add(hero.Health, hero.Magic);
   if (hero.Health > hero.MaxHealth) hero.Health = hero.MaxHealth;
-  BattleStage::Current().ShowMove(Move::HeroCure);
+  battle.Stage().ShowMove(Move::HeroCure, battle.State);
 }
 
-void EnemyAttack() {
-  EnemyHit(&EnemyRecord::Attack);
-  BattleStage::Current().ShowMove(Move::EnemyAttack);
+void EnemyAttack(Battle& battle) {
+  EnemyHit(battle.State, &EnemyRecord::Attack);
+  battle.Stage().ShowMove(Move::EnemyAttack, battle.State);
 }
 
-void EnemySuicide() {
-  EnemyHit(&EnemyRecord::Suicide).Health = 0;
-  BattleStage::Current().ShowMove(Move::EnemySuicide);
+void EnemySuicide(Battle& battle) {
+  EnemyHit(battle.State, &EnemyRecord::Suicide).Health = 0;
+  battle.Stage().ShowMove(Move::EnemySuicide, battle.State);
 }
 
-void Make(Move move) {
+void Make(Battle& battle, Move move) {
   switch (move) {
-    case Move::HeroAttack: return HeroAttack();
-    case Move::HeroMagic: return HeroMagic();
-    case Move::HeroCure: return HeroCure();
-    case Move::EnemyAttack: return EnemyAttack();
-    case Move::EnemySuicide: return EnemySuicide();
+    case Move::HeroAttack: return HeroAttack(battle);
+    case Move::HeroMagic: return HeroMagic(battle);
+    case Move::HeroCure: return HeroCure(battle);
+    case Move::EnemyAttack: return EnemyAttack(battle);
+    case Move::EnemySuicide: return EnemySuicide(battle);
   }
 }
 

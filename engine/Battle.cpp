@@ -1,15 +1,17 @@
 #include "Battle.h"
 
+#include <stdexcept>
+
 #include "MoveChooser.h"
 
-namespace duelmark::Battle {
+namespace duelmark {
 
-void SetUp(const Settings& settings) {
+Battle::Battle(const Settings& settings, rt::RandomSource& dice, BattleStage& stage) : dice_(dice), stage_(stage) {
+  if (const auto unfit = Unfit(settings)) throw std::invalid_argument(*unfit);
   State.NumEnemies = settings.NumEnemies;
   State.Hero = settings.Hero;
   State.Hero.MaxHealth = State.Hero.Health;
   State.Hero.Alive = rt::kTrue;
-  for (int i = 1; i <= kMaxEnemies; ++i) State.Enemies(i).Alive = rt::kFalse;
   for (int i = 1; i <= State.NumEnemies; ++i) {
     EnemyRecord& enemy = State.Enemies(i);
     enemy = settings.Enemy;
@@ -18,7 +20,7 @@ void SetUp(const Settings& settings) {
   }
 }
 
-void Begin() {
+void Battle::Begin() {
   State.LastTurn = State.NumEnemies;
   State.EnemiesAlive = State.NumEnemies;
   State.Turn = 0;
@@ -32,9 +34,28 @@ void Begin() {
   RefreshBattlefield();
 }
 
-void RefreshBattlefield() { BattleStage::Current().RefreshBattlefield(); }
+Beat Battle::Advance() {
+  if (winner_ != Outcome::GoesOn) return Beat::Ended;
+  if (lastMove_) {
+    const Outcome outcome = CheckAfterMove(*lastMove_);
+    lastMove_.reset();
+    RefreshBattlefield();
+    if (outcome == Outcome::GoesOn) return Beat::Settled;
+    winner_ = outcome;
+    return Beat::Ended;
+  }
+  // The Hero opens without any test of its own; every later move is the next turn's.
+  lastMove_ = opened_ ? NextTurn() : MoveChooser::ChooseHeroMove(*this);
+  opened_ = true;
+  if (lastMove_) return Beat::Moved;
+  // No fighter moves once the battle has ended, which the checks have found already.
+  winner_ = State.Hero.Health <= 0 ? Outcome::EnemiesWon : Outcome::HeroWon;
+  return Beat::Ended;
+}
 
-std::optional<Move> NextTurn() {
+void Battle::RefreshBattlefield() { stage_.RefreshBattlefield(State); }
+
+std::optional<Move> Battle::NextTurn() {
   for (;;) {
     if (State.Turn < State.LastTurn) {
       State.Turn = rt::Add(State.Turn, 1);
@@ -43,13 +64,13 @@ std::optional<Move> NextTurn() {
     }
     RefreshBattlefield();
     if (State.BattleEnded != rt::kFalse) return std::nullopt;
-    if (State.Turn == 0) return MoveChooser::ChooseHeroMove();  // the Hero moves without any test of its own
-    if (State.Enemies(State.Turn).Alive != rt::kFalse) return MoveChooser::ChooseEnemyMove();
+    if (State.Turn == 0) return MoveChooser::ChooseHeroMove(*this);  // the Hero moves without any test of its own
+    if (State.Enemies(State.Turn).Alive != rt::kFalse) return MoveChooser::ChooseEnemyMove(*this);
     // A retired Enemy is passed over, with one redraw for every index passed.
   }
 }
 
-Outcome CheckAfterMove(Move move) {
+Outcome Battle::CheckAfterMove(Move move) {
   switch (move) {
     case Move::HeroCure: return Outcome::GoesOn;  // a cure never ends the battle
     case Move::HeroAttack:
@@ -64,7 +85,7 @@ Outcome CheckAfterMove(Move move) {
   return State.BattleEnded == rt::kFalse ? Outcome::GoesOn : Outcome::HeroWon;
 }
 
-void CheckEnemyDefeated(Int16 index) {
+void Battle::CheckEnemyDefeated(Int16 index) {
   EnemyRecord& enemy = State.Enemies(index);
   if (enemy.Health > 0) return;
   State.EnemiesAlive = rt::Sub(State.EnemiesAlive, 1);
@@ -73,18 +94,18 @@ void CheckEnemyDefeated(Int16 index) {
   CheckEnemiesDefeated();
 }
 
-void CheckEnemiesDefeated() {
+void Battle::CheckEnemiesDefeated() {
   for (int i = 1; i <= kMaxEnemies; ++i) {
     if (State.Enemies(i).Alive != rt::kFalse) return;
   }
   State.BattleEnded = rt::kTrue;
-  BattleStage::Current().ShowEnemiesDefeated();
+  stage_.ShowEnemiesDefeated();
 }
 
-void CheckHeroDefeated() {
+void Battle::CheckHeroDefeated() {
   if (State.Hero.Health > 0) return;
-  BattleStage::Current().ShowHeroDefeated();
+  stage_.ShowHeroDefeated();
   State.BattleEnded = rt::kTrue;
 }
 
-}  // namespace duelmark::Battle
+}  // namespace duelmark

@@ -1,6 +1,6 @@
 #pragma once
-// The one shared store of the fight. Every number is a 16-bit signed integer and every flag
-// a 16-bit integer with True = -1; everything starts at 0 when the program starts.
+// The store of one battle. Every number is a 16-bit signed integer and every flag a 16-bit
+// integer with True = -1; everything starts at 0 when the battle is made.
 #include <array>
 
 #include "Int16.h"
@@ -42,13 +42,16 @@ inline constexpr int kMaxEnemies = 5;
 // error.
 class EnemyTable {
  public:
-  EnemyRecord& operator()(int index) {
-    if (index < 0 || index >= static_cast<int>(entries_.size()))
-      rt::RaiseRuntimeError(rt::RuntimeErrorCode::SubscriptOutOfRange);
-    return entries_[static_cast<std::size_t>(index)];
-  }
+  EnemyRecord& operator()(int index) { return entries_[Checked(index)]; }
+  const EnemyRecord& operator()(int index) const { return entries_[Checked(index)]; }
 
  private:
+  std::size_t Checked(int index) const {
+    if (index < 0 || index >= static_cast<int>(entries_.size()))
+      rt::RaiseRuntimeError(rt::RuntimeErrorCode::SubscriptOutOfRange);
+    return static_cast<std::size_t>(index);
+  }
+
   std::array<EnemyRecord, kMaxEnemies + 1> entries_{};
 };
 
@@ -76,11 +79,5 @@ struct BattleState {
   Int16 EnemyMove = 0;
   Int16 PickedEnemy = 0;
 };
-
-// The battle state of this run.
-inline BattleState State;
-
-// Back to the program's start values, for a fresh run in tests.
-inline void ResetBattleState() { State = BattleState{}; }
 
 }  // namespace duelmark

@@ -2,18 +2,18 @@
 
 namespace duelmark::IntelligentData {
 
-void NoteEnemyDamage(Int16 amount) {
-  if (amount > State.MaxEnemyDamage) State.MaxEnemyDamage = amount;
+void NoteEnemyDamage(BattleState& state, Int16 amount) {
+  if (amount > state.MaxEnemyDamage) state.MaxEnemyDamage = amount;
 }
 
-Int16 Factorial(Int16 n) {
-  State.FactorialValue = 1;
-  for (int i = 1; i <= n; ++i) State.FactorialValue = rt::Saturate(std::int64_t{State.FactorialValue} * i);
-  return State.FactorialValue;
+Int16 Factorial(BattleState& state, Int16 n) {
+  state.FactorialValue = 1;
+  for (int i = 1; i <= n; ++i) state.FactorialValue = rt::Saturate(std::int64_t{state.FactorialValue} * i);
+  return state.FactorialValue;
 }
 
-void UpdateBestEstimate() {
-  State.BestEstimate = State.AttackEstimate > State.MagicEstimate ? State.AttackEstimate : State.MagicEstimate;
+void UpdateBestEstimate(BattleState& state) {
+  state.BestEstimate = state.AttackEstimate > state.MagicEstimate ? state.AttackEstimate : state.MagicEstimate;
 }
 
 }  // namespace duelmark::IntelligentData

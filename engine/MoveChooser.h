@@ -1,17 +1,17 @@
 #pragma once
 // The decisions: the Hero's fixed rule and the Enemies' draws. Each makes the move it chose
 // and answers it.
-#include "BattleStage.h"
+#include "Battle.h"
 
 namespace duelmark::MoveChooser {
 
 // Picks the Hero's target, then starts exactly one of its three moves.
-Move ChooseHeroMove();
+Move ChooseHeroMove(Battle& battle);
 // HeroTarget becomes the weakest wounded living Enemy, else a random living one.
-void ChooseHeroTarget();
+void ChooseHeroTarget(Battle& battle);
 // The Enemy named by Turn attacks (three times in four) or uses suicide.
-Move ChooseEnemyMove();
+Move ChooseEnemyMove(Battle& battle);
 // PickedEnemy becomes a random living Enemy; the outer indices weigh half the inner ones.
-void PickRandomEnemy();
+void PickRandomEnemy(Battle& battle);
 
 }  // namespace duelmark::MoveChooser

@@ -2,14 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
-
-#include "MoveChooser.h"
+#include <stdexcept>
 
 namespace duelmark::Odds {
 namespace {
 
 constexpr double kZ95 = 1.959963984540054;  // the normal distribution's 97.5th percentile
 constexpr int kHistogramRanges = 10;
+constexpr std::uint64_t kGolden = 0x9E3779B97F4A7C15ull;
+
+std::uint64_t Mixed(std::uint64_t z) {
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
 
 // The smallest length that at least the given share of the battles does not exceed.
 int Percentile(const std::vector<std::uint64_t>& battlesOfLength, std::uint64_t battles, double share) {
@@ -44,73 +50,56 @@ std::vector<LengthRange> Histogram(const std::vector<std::uint64_t>& battlesOfLe
   return ranges;
 }
 
-// A stage that shows nothing, for battles that nobody watches.
-class UnseenStage final : public BattleStage {
- public:
-  explicit UnseenStage(rt::RandomSource& dice) : dice_(dice) {}
-  rt::RandomSource& Dice() override { return dice_; }
-
- private:
-  rt::RandomSource& dice_;
-};
-
-// While a slice runs, the odds' own battle state and stage stand in for any watched battle's.
-class SetAside {
- public:
-  explicit SetAside(rt::RandomSource& dice) : watched_(State), unseen_(dice) {}
-  ~SetAside() { State = watched_; }
-  SetAside(const SetAside&) = delete;
-  SetAside& operator=(const SetAside&) = delete;
-
- private:
-  BattleState watched_;
-  UnseenStage unseen_;
-};
+// Nobody watches the odds' battles.
+BattleStage unseen;
 
 }  // namespace
 
-BattleResult FightBattle(const Battle::Settings& settings) {
-  ResetBattleState();
-  Battle::SetUp(settings);
-  Battle::Begin();
-  BattleResult result{.moves = 1};
-  std::optional<Move> move = MoveChooser::ChooseHeroMove();
-  for (;;) {
-    const Battle::Outcome outcome = Battle::CheckAfterMove(*move);
-    if (outcome != Battle::Outcome::GoesOn) {
-      result.heroWon = outcome == Battle::Outcome::HeroWon;
-      return result;
-    }
-    move = Battle::NextTurn();
-    ++result.moves;
-  }
+BattleResult FightBattle(const Settings& settings, rt::RandomSource& dice, BattleStage& stage) {
+  Battle battle(settings, dice, stage);
+  battle.Begin();
+  BattleResult result;
+  for (Beat beat = battle.Advance(); beat != Beat::Ended; beat = battle.Advance()) result.moves += beat == Beat::Moved;
+  result.heroWon = battle.Winner() == Outcome::HeroWon;
+  return result;
 }
 
-Run::Run(const Battle::Settings& settings, std::uint64_t battles, std::uint64_t seed)
-    : settings_(settings), battles_(battles), seed_(seed), seedTicks_(seed), dice_([this] {
-        return seedTicks_ += 0x9E3779B97F4A7C15ull;
-      }) {}
-
-void Run::Fight(std::uint64_t count) {
-  const SetAside setAside(dice_);
-  for (std::uint64_t i = 0; i < count && fought_ < battles_; ++i, ++fought_) {
-    const BattleResult result = FightBattle(settings_);
-    heroWins_ += result.heroWon;
-    const auto moves = static_cast<std::size_t>(result.moves);
-    if (moves >= battlesOfLength_.size()) battlesOfLength_.resize(moves + 1);
-    ++battlesOfLength_[moves];
-  }
+void Tally::Add(const BattleResult& result) {
+  ++battles;
+  heroWins += result.heroWon;
+  const auto moves = static_cast<std::size_t>(result.moves);
+  if (moves >= battlesOfLength.size()) battlesOfLength.resize(moves + 1);
+  ++battlesOfLength[moves];
 }
 
-Figures Run::Summary() const {
+void Tally::Add(const Tally& other) {
+  battles += other.battles;
+  heroWins += other.heroWins;
+  if (other.battlesOfLength.size() > battlesOfLength.size()) battlesOfLength.resize(other.battlesOfLength.size());
+  for (std::size_t moves = 0; moves < other.battlesOfLength.size(); ++moves)
+    battlesOfLength[moves] += other.battlesOfLength[moves];
+}
+
+// Each re-seed takes the next of the block's clock ticks, which start at a point of their own.
+BlockDice::BlockDice(std::uint64_t seed, std::uint64_t block)
+    : ticks_(Mixed(Mixed(seed) ^ (block * kGolden + 1))), random_([this] { return ticks_ += kGolden; }) {}
+
+Tally FightBlock(const Settings& settings, std::uint64_t seed, std::uint64_t block, std::uint64_t count) {
+  BlockDice dice(seed, block);
+  Tally tally;
+  for (std::uint64_t i = 0; i < count; ++i) tally.Add(FightBattle(settings, dice, unseen));
+  return tally;
+}
+
+Figures Summary(const Tally& tally, std::uint64_t seed) {
   Figures figures;
-  figures.battles = fought_;
-  figures.heroWins = heroWins_;
-  figures.enemyWins = fought_ - heroWins_;
-  figures.seed = seed_;
-  if (fought_ == 0) return figures;
-  const auto n = static_cast<double>(fought_);
-  const double p = static_cast<double>(heroWins_) / n;
+  figures.battles = tally.battles;
+  figures.heroWins = tally.heroWins;
+  figures.enemyWins = tally.battles - tally.heroWins;
+  figures.seed = seed;
+  if (tally.battles == 0) return figures;
+  const auto n = static_cast<double>(tally.battles);
+  const double p = static_cast<double>(tally.heroWins) / n;
   const double z2 = kZ95 * kZ95;
   const double centre = (p + z2 / (2 * n)) / (1 + z2 / n);
   const double half = kZ95 * std::sqrt(p * (1 - p) / n + z2 / (4 * n * n)) / (1 + z2 / n);
@@ -118,13 +107,27 @@ Figures Run::Summary() const {
   figures.heroWinRateLow = std::max(0.0, centre - half);
   figures.heroWinRateHigh = std::min(1.0, centre + half);
   double totalMoves = 0;
-  for (std::size_t moves = 0; moves < battlesOfLength_.size(); ++moves)
-    totalMoves += static_cast<double>(moves) * static_cast<double>(battlesOfLength_[moves]);
+  for (std::size_t moves = 0; moves < tally.battlesOfLength.size(); ++moves)
+    totalMoves += static_cast<double>(moves) * static_cast<double>(tally.battlesOfLength[moves]);
   figures.movesMean = totalMoves / n;
-  figures.movesMedian = Percentile(battlesOfLength_, fought_, 0.5);
-  figures.movesP90 = Percentile(battlesOfLength_, fought_, 0.9);
-  figures.histogram = Histogram(battlesOfLength_, fought_);
+  figures.movesMedian = Percentile(tally.battlesOfLength, tally.battles, 0.5);
+  figures.movesP90 = Percentile(tally.battlesOfLength, tally.battles, 0.9);
+  figures.histogram = Histogram(tally.battlesOfLength, tally.battles);
   return figures;
+}
+
+Run::Run(const Settings& settings, std::uint64_t battles, std::uint64_t seed)
+    : settings_(settings), battles_(battles), seed_(seed) {
+  // Refused at once, and not at the first slice.
+  if (const auto unfit = Unfit(settings)) throw std::invalid_argument(*unfit);
+}
+
+void Run::Fight(std::uint64_t count) {
+  for (std::uint64_t i = 0; i < count && !Done(); ++i) {
+    const std::uint64_t block = tally_.battles / kBlockBattles;
+    if (tally_.battles % kBlockBattles == 0) dice_.emplace(seed_, block);
+    tally_.Add(FightBattle(settings_, *dice_, unseen));
+  }
 }
 
 }  // namespace duelmark::Odds

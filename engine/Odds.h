@@ -1,7 +1,12 @@
 #pragma once
-// The odds: many battles fought by the battle's own steps in a plain loop, with no window,
-// clock or timer, and what they add up to.
+// The odds: many battles fought by the battle's own steps with no window, clock or timer, and
+// what they add up to.
+//
+// The battles are fought in blocks of kBlockBattles. A block's dice start from the seed and
+// the block's number alone, so the same seed fights the same battles however the blocks are
+// shared out: in slices on a page, or on every core at once.
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "Battle.h"
@@ -14,9 +19,36 @@ struct BattleResult {
   int moves = 0;  // the Hero's and the Enemies' together
 };
 
-// One battle from its set-up to the check that finds a side fallen, shown on the current stage
-// and decided by its dice.
-BattleResult FightBattle(const Battle::Settings& settings);
+// One battle from its set-up to the beat that ends it, decided by the given dice and shown on
+// the given stage.
+BattleResult FightBattle(const Settings& settings, rt::RandomSource& dice, BattleStage& stage);
+
+// What battles add up to: counts alone, which add up alike in any order.
+struct Tally {
+  std::uint64_t battles = 0;
+  std::uint64_t heroWins = 0;
+  std::vector<std::uint64_t> battlesOfLength;  // indexed by moves
+
+  void Add(const BattleResult& result);
+  void Add(const Tally& other);
+};
+
+inline constexpr std::uint64_t kBlockBattles = 1000;
+
+// The dice of one block of a seeded run.
+class BlockDice final : public rt::RandomSource {
+ public:
+  BlockDice(std::uint64_t seed, std::uint64_t block);
+  void Reseed() override { random_.Reseed(); }
+  float Next() override { return random_.Next(); }
+
+ private:
+  std::uint64_t ticks_;
+  rt::ClockSeededRandom random_;
+};
+
+// The first `count` battles of a block, unseen.
+Tally FightBlock(const Settings& settings, std::uint64_t seed, std::uint64_t block, std::uint64_t count);
 
 // The battles that lasted from `fromMoves` to `toMoves`; the last range of a histogram is open.
 struct LengthRange {
@@ -40,31 +72,30 @@ struct Figures {
   std::uint64_t seed = 0;
 };
 
-// A run of the odds for one setting, fought in slices. Each slice sets the battle state and
-// the stage of any battle being watched aside and puts them back after, so a run can be worked
-// between a watched battle's events in the same program.
+// What a tally of battles fought from the seed adds up to.
+Figures Summary(const Tally& tally, std::uint64_t seed);
+
+// A run of the odds for one setting, fought a slice at a time, block after block: a page works
+// it between its own events.
 class Run {
  public:
-  Run(const Battle::Settings& settings, std::uint64_t battles, std::uint64_t seed);
-  Run(const Run&) = delete;  // its dice read its own seed ticks
-  Run& operator=(const Run&) = delete;
+  Run(const Settings& settings, std::uint64_t battles, std::uint64_t seed);
 
   // Fights up to `count` more of the run's battles.
   void Fight(std::uint64_t count);
-  bool Done() const { return fought_ == battles_; }
-  std::uint64_t Fought() const { return fought_; }
-  // The figures of the battles fought so far.
-  Figures Summary() const;
+  bool Done() const { return tally_.battles == battles_; }
+  std::uint64_t Fought() const { return tally_.battles; }
+  Figures Summary() const { return Odds::Summary(tally_, seed_); }
 
  private:
-  Battle::Settings settings_;
+  Settings settings_;
   std::uint64_t battles_;
   std::uint64_t seed_;
-  std::uint64_t seedTicks_;
-  rt::ClockSeededRandom dice_;
-  std::uint64_t fought_ = 0;
-  std::uint64_t heroWins_ = 0;
-  std::vector<std::uint64_t> battlesOfLength_;  // indexed by moves
+  Tally tally_;
+  std::optional<BlockDice> dice_;  // the current block's, from its first battle on
 };
+
+// The battles of a whole run, on `jobs` threads at once (1: this one).
+Tally FightOnCores(const Settings& settings, std::uint64_t battles, std::uint64_t seed, unsigned jobs);
 
 }  // namespace duelmark::Odds

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "Clock.h"
@@ -63,11 +64,12 @@ class Runtime {
   // control, or for a window not shown, is refused.
   bool UserCanReach(const Control& control) const;
 
-  // The single instance of window T, created and loaded (not shown) on first use.
-  template <class T>
-  T& Instance() {
+  // The single instance of window T, created from the given arguments and loaded (not shown)
+  // on first use.
+  template <class T, class... Args>
+  T& Instance(Args&&... args) {
     if (Window* loaded = FindLoaded(T::kName)) return static_cast<T&>(*loaded);
-    return static_cast<T&>(Load(std::make_unique<T>()));
+    return static_cast<T&>(Load(std::make_unique<T>(std::forward<Args>(args)...)));
   }
   Window* FindLoaded(std::string_view name) const;
   const std::vector<std::unique_ptr<Window>>& Windows() const { return windows_; }
@@ -138,9 +140,9 @@ class Runtime {
 // The program's runtime, for the procedures that take no window: set by whoever creates it.
 inline Runtime* program = nullptr;
 
-template <class T>
-T& Instance() {
-  return program->Instance<T>();
+template <class T, class... Args>
+T& Instance(Args&&... args) {
+  return program->Instance<T>(std::forward<Args>(args)...);
 }
 
 }  // namespace rt

@@ -14,7 +14,7 @@ class Announcements : public Harness, public rt::RuntimeObserver {
  protected:
   Announcements() {
     Runtime().SetObserver(this);
-    frmBattle();
+    OpenBattle(2);
   }
   ~Announcements() override { Runtime().SetObserver(nullptr); }
 
@@ -25,7 +25,7 @@ class Announcements : public Harness, public rt::RuntimeObserver {
 
 TEST_F(Announcements, EachMoveIsHeardOnceWithItsResult) {
   struct Case {
-    void (*move)();
+    void (*move)(Battle&);
     Int16 heroHealth, enemyHealth;
     const char* heard;
   };
@@ -37,13 +37,12 @@ TEST_F(Announcements, EachMoveIsHeardOnceWithItsResult) {
       {Attacks::EnemySuicide, 15, 20, "Enemy 2 used Suicide on Hero. 20 damage. Hero is defeated."},
   };
   for (const Case& heardCase : cases) {
-    FillDefaults(2);
-    State.Hero.Health = heardCase.heroHealth;
-    State.Enemies(2).Health = heardCase.enemyHealth;
-    State.HeroTarget = 2;
-    State.Turn = 2;
+    State().Hero.Health = heardCase.heroHealth;
+    State().Enemies(2).Health = heardCase.enemyHealth;
+    State().HeroTarget = 2;
+    State().Turn = 2;
     heard.clear();
-    heardCase.move();
+    heardCase.move(Fight());
     EXPECT_EQ(heard, std::vector<std::string>{heardCase.heard});
     EXPECT_EQ(heard.front().rfind(frmBattle().lblInfo.Caption(), 0), 0u) << "begins with the message shown";
   }

@@ -11,8 +11,7 @@ namespace {
 class BattleFlow : public Harness {
  protected:
   void Open(int enemies) {
-    FillDefaults(enemies);
-    frmBattle().Show();
+    OpenBattle(enemies).Show();
   }
   void Start() { Runtime().Click(frmBattle().cmdStart); }
   void At(std::int64_t ms) { rt::AdvanceTo(Runtime(), *clock_, rt::Milliseconds(ms)); }
@@ -28,15 +27,15 @@ class BattleFlow : public Harness {
 
 TEST_F(BattleFlow, ABattleLostToAnAttackThatLeavesTheHeroAtExactlyZero) {
   Open(1);
-  State.Hero.Health = State.Hero.MaxHealth = 5;
+  State().Hero.Health = State().Hero.MaxHealth = 5;
   Draws({0.0f});
   Start();
   Draws({0.5f});
   At(7000);  // Enemy 1 attacks: 15 - 10 = 5
-  EXPECT_EQ(State.Hero.Health, 0);
-  EXPECT_EQ(State.BattleEnded, rt::kFalse);
+  EXPECT_EQ(State().Hero.Health, 0);
+  EXPECT_EQ(State().BattleEnded, rt::kFalse);
   At(10000);
-  EXPECT_EQ(State.BattleEnded, rt::kTrue);
+  EXPECT_EQ(State().BattleEnded, rt::kTrue);
   EXPECT_EQ(Form().lblHP.Caption(), "0");
   EXPECT_TRUE(Form().imgEnemy(1).Visible());
   EXPECT_FALSE(Form().tmrPause.Enabled());
@@ -49,7 +48,7 @@ TEST_F(BattleFlow, ABattleLostToAnAttackThatLeavesTheHeroAtExactlyZero) {
 
 TEST_F(BattleFlow, ADoubleDefeatReportsTheHerosAndCountsDownOnce) {
   Open(1);
-  State.Hero.Health = State.Hero.MaxHealth = 20;
+  State().Hero.Health = State().Hero.MaxHealth = 20;
   Draws({0.0f});
   Start();  // Enemy 1: 20 -> 10
   Draws({0.9f});
@@ -77,16 +76,16 @@ TEST_F(BattleFlow, TheLastEnemysSuicideWinsTheBattleForAHeroItLeavesStanding) {
   Start();  // Enemy 1: 20 -> 10
   Draws({0.9f});
   At(7000);  // suicide: the Hero 100 -> 80, and Enemy 1 falls
+  EXPECT_EQ(State().Hero.Health, 80);
   At(16000);
   ASSERT_TRUE(EndWindowShown());
-  EXPECT_EQ(State.Hero.Health, 80);
   EXPECT_EQ(frmEnd().lblEnd.Caption(), "The Hero has defeated all Enemies.");
 }
 
 TEST_F(BattleFlow, ACureAlwaysLeadsToThePauseEvenAtZeroHitPoints) {
   Open(1);
-  State.Hero.Health = -10;
-  State.Hero.Magic = 10;
+  State().Hero.Health = -10;
+  State().Hero.Magic = 10;
   Draws({0.0f});
   Start();
   EXPECT_EQ(Form().lblInfo.Caption(), "Hero gained 10 using Cure.");
@@ -96,13 +95,13 @@ TEST_F(BattleFlow, ACureAlwaysLeadsToThePauseEvenAtZeroHitPoints) {
   EXPECT_FALSE(Form().lblCure.Visible());
   EXPECT_FALSE(Form().imgCure.Visible());
   EXPECT_EQ(Form().lblHP.Caption(), "0");
-  EXPECT_EQ(State.BattleEnded, rt::kFalse);
+  EXPECT_EQ(State().BattleEnded, rt::kFalse);
   EXPECT_TRUE(Form().tmrPause.Enabled());
 }
 
 TEST_F(BattleFlow, ClosingTheBattleWindowEndsTheProgramAtOnce) {
   Open(1);
-  State.Enemies(1).Health = 10;
+  State().Enemies(1).Health = 10;
   Draws({0.0f});
   Start();
   At(3000);  // the end window now exists, hidden

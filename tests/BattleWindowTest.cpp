@@ -1,4 +1,3 @@
-#include "Battle.h"
 #include "FrmBattle.h"
 #include "Harness.h"
 
@@ -10,9 +9,8 @@ using BattleWindow = Harness;
 // At the same offset from each Enemy's picture, even a moved or a hidden one.
 // Start disables itself as the battle begins: the focus goes to the window, not to nothing.
 TEST_F(BattleWindow, StartHandsTheFocusToTheWindowAsItDisablesItself) {
-  FillDefaults(1);
   Draws({0.0f, 0.0f});
-  FrmBattle& form = frmBattle();
+  FrmBattle& form = OpenBattle(1);
   form.Show();
   EXPECT_EQ(form.Focused(), &form.cmdStart);
   Runtime().Click(form.cmdStart);
@@ -20,14 +18,13 @@ TEST_F(BattleWindow, StartHandsTheFocusToTheWindowAsItDisablesItself) {
 }
 
 TEST_F(BattleWindow, TheArrowStandsOverTheActingEnemy) {
-  FillDefaults(5);
-  FrmBattle& form = frmBattle();
+  FrmBattle& form = OpenBattle(5);
   form.imgEnemy(2).SetLeft(700.25);
-  State.Enemies(4).Alive = rt::kFalse;
+  State().Enemies(4).Alive = rt::kFalse;
   std::optional<std::pair<double, double>> offset;
   for (int turn = 1; turn <= 5; ++turn) {
-    State.Turn = static_cast<Int16>(turn);
-    Battle::RefreshBattlefield();
+    State().Turn = static_cast<Int16>(turn);
+    Fight().RefreshBattlefield();
     const rt::Control &arrow = form.imgEnemyArrow, &enemy = form.imgEnemy(turn);
     EXPECT_TRUE(arrow.Visible() && !form.imgHeroArrow.Visible()) << turn;
     if (!offset) offset = {arrow.Left() - enemy.Left(), arrow.Top() - enemy.Top()};
@@ -36,51 +33,48 @@ TEST_F(BattleWindow, TheArrowStandsOverTheActingEnemy) {
                 arrow.Left() + arrow.Width() < enemy.Left() + enemy.Width())
         << turn;
   }
-  State.Turn = 0;
-  Battle::RefreshBattlefield();
+  State().Turn = 0;
+  Fight().RefreshBattlefield();
   EXPECT_TRUE(form.imgHeroArrow.Visible());
   EXPECT_FALSE(form.imgEnemyArrow.Visible());
 }
 
 TEST_F(BattleWindow, ARetiredEnemyLosesItsPictureButKeepsItsRow) {
-  FillDefaults(3);
-  FrmBattle& form = frmBattle();
-  State.Enemies(2).Alive = rt::kFalse;
-  State.Enemies(2).Health = 0;
-  Battle::RefreshBattlefield();
+  FrmBattle& form = OpenBattle(3);
+  State().Enemies(2).Alive = rt::kFalse;
+  State().Enemies(2).Health = 0;
+  Fight().RefreshBattlefield();
   EXPECT_FALSE(form.imgEnemy(2).Visible());
   EXPECT_TRUE(form.lblEnemy(2).Visible());
   EXPECT_EQ(form.lblEnemyHP(2).Caption(), "0");
   EXPECT_EQ(form.lblEnemyMax(2).Caption(), "20");
   // Only True itself (-1) shows a picture; other non-zero values do not.
-  State.Enemies(2).Alive = 1;
-  Battle::RefreshBattlefield();
+  State().Enemies(2).Alive = 1;
+  Fight().RefreshBattlefield();
   EXPECT_FALSE(form.imgEnemy(2).Visible());
   // A picture hidden during a move comes back at the next refresh while its Enemy lives.
   form.imgEnemy(3).SetVisible(false);
-  Battle::RefreshBattlefield();
+  Fight().RefreshBattlefield();
   EXPECT_TRUE(form.imgEnemy(3).Visible());
 }
 
 TEST_F(BattleWindow, CountersShowNegativeAndExtremeValuesAsPlainDecimals) {
-  FillDefaults(2);
-  FrmBattle& form = frmBattle();
-  State.Hero.Health = -7;
-  State.Hero.MaxHealth = 32767;
-  State.Enemies(1).Health = -32768;
-  Battle::RefreshBattlefield();
+  FrmBattle& form = OpenBattle(2);
+  State().Hero.Health = -7;
+  State().Hero.MaxHealth = 32767;
+  State().Enemies(1).Health = -32768;
+  Fight().RefreshBattlefield();
   EXPECT_EQ(form.lblHP.Caption(), "-7");
   EXPECT_EQ(form.lblHPMax.Caption(), "32767");
   EXPECT_EQ(form.lblEnemyHP(1).Caption(), "-32768");
 }
 
 TEST_F(BattleWindow, AnEnemyCountOutsideTheTableIsASubscriptError) {
-  FillDefaults(5);
-  frmBattle();
-  State.NumEnemies = 6;
-  EXPECT_THROW(Battle::RefreshBattlefield(), RuntimeErrorRaised);
-  State.NumEnemies = 0;  // no Enemy at all: both loops do nothing
-  EXPECT_NO_THROW(Battle::RefreshBattlefield());
+  OpenBattle(5);
+  State().NumEnemies = 6;
+  EXPECT_THROW(Fight().RefreshBattlefield(), RuntimeErrorRaised);
+  State().NumEnemies = 0;  // no Enemy at all: both loops do nothing
+  EXPECT_NO_THROW(Fight().RefreshBattlefield());
 }
 
 }  // namespace

@@ -1,55 +1,63 @@
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <optional>
 #include <tuple>
 #include <utility>
 
 #include "Battle.h"
-#include "BattleStage.h"
-#include "Harness.h"
 #include "MoveChooser.h"
-#include "Random.h"
+#include "ScriptedRandom.h"
 
 namespace duelmark::testing {
 namespace {
 
 // A stage that counts its redraws and notes the last move it was given to show.
 struct MoveNotingStage final : BattleStage {
-  rt::RandomSource& Dice() override { return rt::program->Random(); }
-  void RefreshBattlefield() override { ++redraws; }
-  void ShowMove(Move move) override { shown = move; }
+  void RefreshBattlefield(const BattleState&) override { ++redraws; }
+  void ShowMove(Move move, const BattleState&) override { shown = move; }
   int redraws = 0;
   std::optional<Move> shown;
 };
 using enum Move;
 
-class Decisions : public Harness {
+// A battle of the default statistics against three Enemies, begun, on scripted draws.
+class Decisions : public ::testing::Test {
  protected:
-  Decisions() {
-    FillDefaults(3);
-    Battle::Begin();
+  Decisions() { Against(3, scripted_); }
+
+  void Against(int enemies, rt::RandomSource& dice) {
+    Settings settings = DefaultSettings();
+    settings.NumEnemies = static_cast<Int16>(enemies);
+    battle_.emplace(settings, dice, stage_);
+    battle_->Begin();
   }
+  Battle& Fight() { return *battle_; }
+  BattleState& State() { return battle_->State; }
+  void Draws(std::initializer_list<float> draws) { scripted_.draws.insert(scripted_.draws.end(), draws); }
 
   // Lets the Hero decide with the given health and estimates; answers the move it made.
   std::optional<Move> HeroDecides(int health, int attackEstimate, int magicEstimate) {
-    State.Hero.Health = static_cast<Int16>(health);
-    State.AttackEstimate = static_cast<Int16>(attackEstimate);
-    State.MagicEstimate = static_cast<Int16>(magicEstimate);
+    State().Hero.Health = static_cast<Int16>(health);
+    State().AttackEstimate = static_cast<Int16>(attackEstimate);
+    State().MagicEstimate = static_cast<Int16>(magicEstimate);
     stage_.shown.reset();
     Draws({0.0f});
-    MoveChooser::ChooseHeroMove();
+    MoveChooser::ChooseHeroMove(Fight());
     return stage_.shown;
   }
 
   Int16 PickWith(int enemies, float r) {
-    State.NumEnemies = static_cast<Int16>(enemies);
-    for (int i = 1; i <= 5; ++i) State.Enemies(i).Alive = rt::Flag(i <= enemies);
+    State().NumEnemies = static_cast<Int16>(enemies);
+    for (int i = 1; i <= 5; ++i) State().Enemies(i).Alive = rt::Flag(i <= enemies);
     Draws({r});
-    MoveChooser::PickRandomEnemy();
-    return State.PickedEnemy;
+    MoveChooser::PickRandomEnemy(Fight());
+    return State().PickedEnemy;
   }
 
+  ScriptedRandom scripted_;
   MoveNotingStage stage_;
+  std::optional<Battle> battle_;
 };
 
 constexpr int kUntried = BattleState::kUntried;
@@ -82,74 +90,73 @@ TEST_F(Decisions, TheHeroTriesEachMoveWhileSafeCuresWhileItCanKeepUpAndElseFight
       {10, 19, 10, 5, kUntried, HeroAttack},
   };
   for (const Case& c : cases) {
-    State.MaxEnemyDamage = static_cast<Int16>(c.largestHit);
-    State.Hero.Magic = static_cast<Int16>(c.magic);
+    State().MaxEnemyDamage = static_cast<Int16>(c.largestHit);
+    State().Hero.Magic = static_cast<Int16>(c.magic);
     EXPECT_EQ(HeroDecides(c.health, c.attackEstimate, c.magicEstimate), c.move)
         << c.largestHit << " " << c.magic << " " << c.health << " " << c.attackEstimate << " " << c.magicEstimate;
   }
-  EXPECT_EQ(State.HeroMoves, static_cast<int>(std::size(cases)));
-  State.HeroMoves = 32767;
+  EXPECT_EQ(State().HeroMoves, static_cast<int>(std::size(cases)));
+  State().HeroMoves = 32767;
   HeroDecides(100, 12, 30);
-  EXPECT_EQ(State.HeroMoves, 32767);  // saturates instead of ending the program
+  EXPECT_EQ(State().HeroMoves, 32767);  // saturates instead of ending the program
   // Unhurt with both moves tried, the rule works out the factorial of the three Enemies alive
   // once the better move would fell an unhurt Enemy at one hit.
-  State.EnemyFullHealth = 20;
-  State.FactorialValue = 0;
+  State().EnemyFullHealth = 20;
+  State().FactorialValue = 0;
   HeroDecides(100, 10, 19);
-  EXPECT_EQ(State.FactorialValue, 0);
+  EXPECT_EQ(State().FactorialValue, 0);
   HeroDecides(100, 20, 10);
-  EXPECT_EQ(State.FactorialValue, 6);
+  EXPECT_EQ(State().FactorialValue, 6);
 }
 
 TEST_F(Decisions, ExtremeNumbersAreComparedExactly) {
   // Four Enemies whose largest hit is 4096: 2D = 32768 does not fit 16 bits.
-  FillDefaults(4);
-  Battle::Begin();
-  State.MaxEnemyDamage = 4096;
-  State.Hero.MaxHealth = 32767;
+  Against(4, scripted_);
+  State().MaxEnemyDamage = 4096;
+  State().Hero.MaxHealth = 32767;
   EXPECT_EQ(HeroDecides(32000, 30, 20), HeroCure);  // D = 16384 <= 32020
   // S = 32767 + 32000 does not fit either.
-  State.Hero.Magic = 32767;
+  State().Hero.Magic = 32767;
   EXPECT_EQ(HeroDecides(32000, 30, 20), HeroCure);
-  State.MaxEnemyDamage = 32767;
-  State.Hero.Magic = -32768;
+  State().MaxEnemyDamage = 32767;
+  State().Hero.Magic = -32768;
   EXPECT_EQ(HeroDecides(-32768, 30, 20), HeroAttack);  // D = 131068 > S = -65536
 }
 
 TEST_F(Decisions, TheHeroAimsAtTheWeakestWoundedEnemy) {
   Draws({0.9f});  // x = 2.8: Enemy 3 while nobody is wounded
-  MoveChooser::ChooseHeroTarget();
-  EXPECT_EQ(State.HeroTarget, 3);
+  MoveChooser::ChooseHeroTarget(Fight());
+  EXPECT_EQ(State().HeroTarget, 3);
 
-  State.Enemies(2).Health = 15;
+  State().Enemies(2).Health = 15;
   Draws({0.0f});
-  MoveChooser::ChooseHeroTarget();
-  EXPECT_EQ(State.HeroTarget, 2);
+  MoveChooser::ChooseHeroTarget(Fight());
+  EXPECT_EQ(State().HeroTarget, 2);
 
-  State.Enemies(3).Health = 15;  // equal health: the lower index
+  State().Enemies(3).Health = 15;  // equal health: the lower index
   Draws({0.9f});
-  MoveChooser::ChooseHeroTarget();
-  EXPECT_EQ(State.HeroTarget, 2);
+  MoveChooser::ChooseHeroTarget(Fight());
+  EXPECT_EQ(State().HeroTarget, 2);
 
-  State.Enemies(3).Health = -4;
+  State().Enemies(3).Health = -4;
   Draws({0.0f});
-  MoveChooser::ChooseHeroTarget();
-  EXPECT_EQ(State.HeroTarget, 3);
+  MoveChooser::ChooseHeroTarget(Fight());
+  EXPECT_EQ(State().HeroTarget, 3);
 }
 
 TEST_F(Decisions, AnEnemyAboveFullHealthOrFallenIsNeverPreferred) {
-  State.Enemies(1).Health = 25;
+  State().Enemies(1).Health = 25;
   Draws({0.9f});
-  MoveChooser::ChooseHeroTarget();
-  EXPECT_EQ(State.HeroTarget, 3);
+  MoveChooser::ChooseHeroTarget(Fight());
+  EXPECT_EQ(State().HeroTarget, 3);
 
   // Enemy 1 has fallen; its maximum still sets the threshold.
-  State.Enemies(1) = {.Health = 0, .MaxHealth = 20, .Alive = rt::kFalse};
-  State.Enemies(3).Health = 19;
+  State().Enemies(1) = {.Health = 0, .MaxHealth = 20, .Alive = rt::kFalse};
+  State().Enemies(3).Health = 19;
   Draws({0.0f, 0.5f});  // the draw of the fallen Enemy 1 is repeated
-  MoveChooser::ChooseHeroTarget();
-  EXPECT_EQ(State.HeroTarget, 3);
-  EXPECT_EQ(random_->reseeds, 3);
+  MoveChooser::ChooseHeroTarget(Fight());
+  EXPECT_EQ(State().HeroTarget, 3);
+  EXPECT_EQ(scripted_.reseeds, 3);
 }
 
 TEST_F(Decisions, AnEnemyAttacksBelowThreeQuartersAndUsesSuicideFromThere) {
@@ -158,34 +165,34 @@ TEST_F(Decisions, AnEnemyAttacksBelowThreeQuartersAndUsesSuicideFromThere) {
                                           {std::nextafter(0.75f, 0.0f), EnemyAttack},
                                           {0.75f, EnemySuicide},
                                           {std::nextafter(1.0f, 0.0f), EnemySuicide}};
-  State.Turn = 2;
+  State().Turn = 2;
   int moves = 0;
   for (const auto& [r, move] : cases) {
-    State.Enemies(2).Health = 20;
+    State().Enemies(2).Health = 20;
     Draws({r});
-    MoveChooser::ChooseEnemyMove();
+    MoveChooser::ChooseEnemyMove(Fight());
     EXPECT_EQ(stage_.shown, move) << r;
-    EXPECT_EQ(State.EnemyMoves, ++moves);
+    EXPECT_EQ(State().EnemyMoves, ++moves);
   }
-  EXPECT_EQ(State.EnemyMove, 2);
-  EXPECT_EQ(random_->reseeds, 5);
+  EXPECT_EQ(State().EnemyMove, 2);
+  EXPECT_EQ(scripted_.reseeds, 5);
 }
 
 TEST_F(Decisions, NextTurnPassesOverRetiredEnemiesWithARedrawForEach) {
   stage_.redraws = 0;
-  State.Enemies(3).Alive = rt::kFalse;
-  State.Turn = 2;
+  State().Enemies(3).Alive = rt::kFalse;
+  State().Turn = 2;
   Draws({0.0f});
-  Battle::NextTurn();  // 3 is passed over, then the Hero moves
-  EXPECT_EQ(State.Turn, 0);
+  Fight().NextTurn();  // 3 is passed over, then the Hero moves
+  EXPECT_EQ(State().Turn, 0);
   EXPECT_EQ(stage_.redraws, 2);
-  EXPECT_EQ(State.HeroMoves, 1);
+  EXPECT_EQ(State().HeroMoves, 1);
 
-  State.Enemies(1).Alive = State.Enemies(2).Alive = rt::kFalse;
-  State.Enemies(3).Alive = rt::kTrue;
+  State().Enemies(1).Alive = State().Enemies(2).Alive = rt::kFalse;
+  State().Enemies(3).Alive = rt::kTrue;
   Draws({0.4f});
-  Battle::NextTurn();  // 1 and 2 are passed over, Enemy 3 attacks
-  EXPECT_EQ(State.Turn, 3);
+  Fight().NextTurn();  // 1 and 2 are passed over, Enemy 3 attacks
+  EXPECT_EQ(State().Turn, 3);
   EXPECT_EQ(stage_.redraws, 5);
   EXPECT_EQ(stage_.shown, EnemyAttack);
 }
@@ -225,23 +232,18 @@ class CountedRandom final : public rt::RandomSource {
 // repeats exactly.
 class Shares : public Decisions {
  protected:
-  Shares() {
-    auto random = std::make_unique<CountedRandom>();
-    counted_ = random.get();
-    Install(std::move(random));
-    FillDefaults(5);
-  }
+  Shares() { Against(5, counted_); }
 
   std::vector<double> PickShares(int draws) {
     std::vector<double> shares(6, 0.0);
     for (int i = 0; i < draws; ++i) {
-      MoveChooser::PickRandomEnemy();
-      shares[static_cast<std::size_t>(State.PickedEnemy)] += 1.0 / draws;
+      MoveChooser::PickRandomEnemy(Fight());
+      shares[static_cast<std::size_t>(State().PickedEnemy)] += 1.0 / draws;
     }
     return shares;
   }
 
-  CountedRandom* counted_;
+  CountedRandom counted_;
 };
 
 constexpr int kDraws = 200000;
@@ -249,10 +251,10 @@ constexpr double kTolerance = 0.006;  // over six standard deviations at this co
 
 TEST_F(Shares, EnemiesAttackThreeTimesInFour) {
   int attacks = 0;
-  State.Turn = 1;
+  State().Turn = 1;
   for (int i = 0; i < kDraws; ++i) {
-    MoveChooser::ChooseEnemyMove();
-    attacks += State.EnemyMove == 1;
+    MoveChooser::ChooseEnemyMove(Fight());
+    attacks += State().EnemyMove == 1;
   }
   const double share = static_cast<double>(attacks) / kDraws;
   std::printf("attack share over %d draws: %.4f\n", kDraws, share);
@@ -269,8 +271,8 @@ TEST_F(Shares, FiveEnemiesAreDrawnWithHalfWeightAtTheEnds) {
 }
 
 TEST_F(Shares, FallenEnemiesAreDrawnAgain) {
-  State.Enemies(1).Alive = rt::kFalse;
-  State.Enemies(3).Alive = rt::kFalse;
+  State().Enemies(1).Alive = rt::kFalse;
+  State().Enemies(3).Alive = rt::kFalse;
   const auto shares = PickShares(kDraws);
   EXPECT_EQ(shares[1], 0.0);
   EXPECT_EQ(shares[3], 0.0);
@@ -284,13 +286,13 @@ TEST_F(Shares, FallenEnemiesAreDrawnAgain) {
 // moved still gives a fresh draw, so it takes eight draws on average; a generator that
 // repeated itself would take one draw or never end.
 TEST_F(Shares, TheOnlyLivingEnemyAmongFiveIsFoundInEightDrawsOnAverage) {
-  for (int i = 1; i <= 4; ++i) State.Enemies(i).Alive = rt::kFalse;
+  for (int i = 1; i <= 4; ++i) State().Enemies(i).Alive = rt::kFalse;
   constexpr int kPicks = kDraws / 8;
   for (int i = 0; i < kPicks; ++i) {
-    MoveChooser::PickRandomEnemy();
-    ASSERT_EQ(State.PickedEnemy, 5);
+    MoveChooser::PickRandomEnemy(Fight());
+    ASSERT_EQ(State().PickedEnemy, 5);
   }
-  const double mean = static_cast<double>(counted_->draws) / kPicks;
+  const double mean = static_cast<double>(counted_.draws) / kPicks;
   std::printf("draws per pick of the only living Enemy: %.3f\n", mean);
   EXPECT_NEAR(mean, 8.0, 0.3);  // six standard deviations at this count
 }

@@ -1,19 +1,18 @@
 #pragma once
 // A fresh runtime for every test: virtual time, scripted or fixed-clock randomness, run-time
-// errors raised as exceptions, an empty battle state and a captured trace.
+// errors raised as exceptions and a captured trace.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "Battle.h"
-#include "BattleState.h"
+#include "FrmBattle.h"
 #include "MessageReader.h"
 #include "Runtime.h"
 #include "RuntimeError.h"
+#include "ScriptedRandom.h"
 #include "VirtualTime.h"
 
 namespace duelmark::testing {
@@ -22,26 +21,11 @@ struct RuntimeErrorRaised {
   rt::RuntimeErrorCode code;
 };
 
-// Hands out the given draws in order; re-seeding does not disturb the script.
-class ScriptedRandom final : public rt::RandomSource {
- public:
-  void Reseed() override { ++reseeds; }
-  float Next() override {
-    if (draws.empty()) ADD_FAILURE() << "the script of random draws ran out";
-    const float r = draws.empty() ? 0.0f : draws.front();
-    if (!draws.empty()) draws.pop_front();
-    return r;
-  }
-  std::deque<float> draws;
-  int reseeds = 0;
-};
-
 class Harness : public ::testing::Test {
  protected:
   Harness() {
     Install(std::make_unique<ScriptedRandom>());
     rt::SetRuntimeErrorHandler([](rt::RuntimeErrorCode code) { throw RuntimeErrorRaised{code}; });
-    ResetBattleState();
   }
 
   // A fresh runtime on virtual time with the given generator, whose messages are read into
@@ -58,12 +42,21 @@ class Harness : public ::testing::Test {
     trace_.clear();
   }
 
-  // The default statistics against the given number of Enemies, as the launch leaves them.
-  static void FillDefaults(int enemies) {
-    Battle::Settings settings = Battle::kDefaultSettings;
+  // The default statistics against the given number of Enemies.
+  static Settings DefaultsAgainst(int enemies) {
+    Settings settings = DefaultSettings();
     settings.NumEnemies = static_cast<Int16>(enemies);
-    Battle::SetUp(settings);
+    return settings;
   }
+  // The battle window loaded for such a battle, as the launch leaves it, and that battle.
+  static FrmBattle& OpenBattle(int enemies) { return frmBattle(DefaultsAgainst(enemies)); }
+  static Battle& Fight() { return frmBattle().Fight(); }
+  // A fresh battle window in place of any loaded one.
+  static FrmBattle& ReopenBattle(int enemies) {
+    if (FrmBattle* open = LoadedBattleWindow()) open->Unload();
+    return OpenBattle(enemies);
+  }
+  static BattleState& State() { return Fight().State; }
 
   void Draws(std::initializer_list<float> draws) { random_->draws.insert(random_->draws.end(), draws); }
 

@@ -1,14 +1,16 @@
 // The odds' figures: battles whose course is certain give certain figures, a seed repeats a
-// run, and slices add up to the whole run.
+// run, and slices and any number of jobs add up to the whole run.
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 #include "Odds.h"
 
 namespace duelmark {
 namespace {
 
-Battle::Settings Fighters(int enemies, Int16 heroHealth, Int16 heroAttack, Int16 enemyHealth) {
-  Battle::Settings settings = Battle::kDefaultSettings;
+Settings Fighters(int enemies, Int16 heroHealth, Int16 heroAttack, Int16 enemyHealth) {
+  Settings settings = DefaultSettings();
   settings.NumEnemies = static_cast<Int16>(enemies);
   settings.Hero.Health = heroHealth;
   settings.Hero.Attack = heroAttack;
@@ -19,7 +21,7 @@ Battle::Settings Fighters(int enemies, Int16 heroHealth, Int16 heroAttack, Int16
 TEST(Odds, CertainBattlesGiveCertainFigures) {
   const double n = 400, z2 = 1.959963984540054 * 1.959963984540054;
   struct Case {
-    Battle::Settings settings;
+    Settings settings;
     bool heroWins;
     int moves;
   };
@@ -68,6 +70,33 @@ TEST(Odds, ASeedRepeatsItsRunAndTheHistogramHoldsEveryBattle) {
   }
   EXPECT_EQ(battles, 3000u);
   EXPECT_LE(first.histogram.size(), 10u);
+}
+
+// 2,500 battles: two whole blocks and half of one, however they are shared out.
+TEST(Odds, TheSameSeedGivesTheSameFiguresInSlicesAndOnAnyNumberOfJobs) {
+  const Settings settings = Fighters(3, 60, 15, 20);
+  Odds::Run run(settings, 2500, 42);
+  for (std::uint64_t slice : {1, 700, 999, 5000}) run.Fight(slice);
+  const Odds::Figures sliced = run.Summary();
+  for (unsigned jobs : {1u, 2u, 3u}) {
+    const Odds::Figures figures = Odds::Summary(Odds::FightOnCores(settings, 2500, 42, jobs), 42);
+    EXPECT_EQ(figures.heroWins, sliced.heroWins) << jobs;
+    EXPECT_EQ(figures.movesMean, sliced.movesMean) << jobs;
+  }
+}
+
+TEST(Odds, ASettingNoBattleCanHoldIsRefusedAtOnce) {
+  for (int enemies : {0, 6, -1}) {
+    BattleStage unseen;
+    Odds::BlockDice dice(1, 0);
+    try {
+      Battle battle(Fighters(enemies, 100, 15, 20), dice, unseen);
+      ADD_FAILURE() << enemies << " Enemies were taken";
+    } catch (const std::invalid_argument& refused) {
+      EXPECT_EQ(refused.what(), "A battle has 1 to 5 Enemies, not " + std::to_string(enemies) + ".");
+    }
+    EXPECT_THROW(Odds::Run(Fighters(enemies, 100, 15, 20), 1, 1), std::invalid_argument);
+  }
 }
 
 }  // namespace

@@ -24,7 +24,7 @@
 #include "ImageView.h"
 #include "LabelView.h"
 #include "QtHost.h"
-#include "Statistics.h"
+#include "StatisticRows.h"
 #include "TabOrder.h"
 #include "Units.h"
 
@@ -34,10 +34,7 @@ namespace {
 class QtBackend : public Harness {
  protected:
   QtBackend() : host_(Runtime(), QStringLiteral("Duelmark")) {
-    State.NumEnemies = 3;
-    State.Hero = {.Health = 100, .MaxHealth = 100, .Alive = rt::kTrue};
-    for (int i = 1; i <= 3; ++i) State.Enemies(i) = {.Health = 20, .MaxHealth = 20, .Alive = rt::kTrue};
-    form_ = &Show(frmBattle());
+    form_ = &Show(frmBattle({.NumEnemies = 3, .Hero = {.Health = 100}, .Enemy = {.Health = 20}}));
   }
 
   rt::qt::FormView& Show(rt::Window& window) {
@@ -101,8 +98,8 @@ TEST_F(QtBackend, AutoSizeLabelsKeepTheirAnchorAsTheCaptionGrows) {
   FrmBattle& form = frmBattle();
   QWidget& hp = WidgetOf(form.lblEnemyHP(1));  // right-aligned: the right edge stays put
   const int right = hp.geometry().right();
-  State.Enemies(1).Health = 32000;
-  Battle::RefreshBattlefield();
+  State().Enemies(1).Health = 32000;
+  Fight().RefreshBattlefield();
   EXPECT_EQ(hp.geometry().right(), right);
   EXPECT_EQ(hp.geometry().right() + 1, 77);  // just left of the "/" at 80
   EXPECT_GT(hp.width(), 15);
@@ -141,7 +138,7 @@ TEST_F(QtBackend, TheHelpPanelTakesWhatItCoversOutOfTabAndOfAScreenReadersReach)
 TEST_F(QtBackend, ClosingTheWindowByItsTitleBarEndsTheProgram) {
   form_->close();
   EXPECT_TRUE(Runtime().Ended());
-  EXPECT_EQ(host_.ViewOf(frmBattle()), nullptr);  // a later touch does not bring it back on screen
+  EXPECT_EQ(host_.ViewOf(frmBattle(DefaultSettings())), nullptr);  // a later touch does not bring it back on screen
 }
 
 // Every picture of the battle window is built in: a misspelt name would draw nothing.
@@ -199,8 +196,8 @@ TEST_F(QtBackend, AssistiveTechnologyReadsTheWindowsData) {
   form.lblHP.SetCaption("95");
   EXPECT_EQ(AccessibleName(WidgetOf(form.lblHP)), "95");
 
-  State.Turn = 2;
-  Battle::RefreshBattlefield();
+  State().Turn = 2;
+  Fight().RefreshBattlefield();
   EXPECT_EQ(AccessibleName(WidgetOf(form.imgEnemyArrow)), "turn arrow over Enemy 2");
 
   // An announcement is spoken once the event has returned: from a notification shown again,
@@ -271,9 +268,11 @@ TEST_F(QtSettings, FocusStartsAtTheFirstTabStopAndTabFollowsTheTabOrder) {
 // Each box is named by its frame and label, the label tied to it, and its whole text read.
 TEST_F(QtSettings, EveryBoxAndTheListAreNamedByTheirLabelAndFrame) {
   FrmBattleSettings& form = frmBattleSettings();
-  for (const Statistic& row : kStatistics) {
-    QWidget& box = *form_->findChild<QWidget*>(QString::fromUtf8(row.box.data(), qsizetype(row.box.size())));
-    EXPECT_EQ(AccessibleName(box).toStdString(), (row.side == Side::Hero ? "Hero " : "Enemy ") + std::string(row.name));
+  for (std::size_t i = 0; i < kStatistics.size(); ++i) {
+    const std::string_view name = kStatisticRows[i].box;
+    QWidget& box = *form_->findChild<QWidget*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    EXPECT_EQ(AccessibleName(box).toStdString(),
+              (kStatistics[i].side == Side::Hero ? "Hero " : "Enemy ") + std::string(kStatistics[i].name));
   }
   EXPECT_EQ(AccessibleName(WidgetOf(form.lstNumEn)), "Number of Enemies (1-5)");
   int tied = 0;

@@ -1,6 +1,7 @@
 // One set of rules: fed the same random draws, the whole program, set up through its settings
 // window and watched to the end in virtual time, and the odds' plain loop fight the same
-// battles, move by move, to the same winner.
+// battles, move by move, to the same winner. Each side fights several battles in a row on one
+// stream of draws, with nothing reset in between: every battle starts as a first one does.
 #include <random>
 #include <regex>
 #include <string>
@@ -49,49 +50,55 @@ std::string MoveHeard(const std::string& text) {
 
 class NotingStage final : public BattleStage {
  public:
-  explicit NotingStage(std::uint32_t seed) : dice_(seed) {}
-  rt::RandomSource& Dice() override { return dice_; }
-  void ShowMove(Move move) override {
+  void ShowMove(Move move, const BattleState& state) override {
     static const char* const kNames[] = {"HeroAttack", "HeroMagic", "HeroCure", "EnemyAttack", "EnemySuicide"};
     const bool hero = move == Move::HeroAttack || move == Move::HeroMagic;
-    const int enemy = move == Move::HeroCure ? 0 : hero ? State.HeroTarget : State.Turn;
-    const Int16 amount = move == Move::HeroCure ? State.Hero.Magic : State.Damage;
+    const int enemy = move == Move::HeroCure ? 0 : hero ? state.HeroTarget : state.Turn;
+    const Int16 amount = move == Move::HeroCure ? state.Hero.Magic : state.Damage;
     moves.push_back(std::string(kNames[static_cast<int>(move)]) + " " + std::to_string(enemy) + " " +
                     std::to_string(amount));
   }
   Moves moves;
-
- private:
-  SeededDraws dice_;
 };
 
 class SameDraws : public Harness, public rt::RuntimeObserver {
  protected:
-  Moves Watched(std::uint32_t seed, const Setting& setting) {
+  // The battles one after the other in one program: each set up through a settings window
+  // opened anew once the last battle's report has been read, all on one stream of draws.
+  std::vector<Moves> Watched(std::uint32_t seed, const std::vector<Settings>& battles) {
     Install(std::make_unique<SeededDraws>(seed));
-    ResetBattleState();
     Runtime().SetObserver(this);
-    heard_.clear();
-    FrmBattleSettings& settings = frmBattleSettings();
-    settings.Show();
-    Runtime().UserEdit(settings.lstNumEn, rt::ToText(setting.enemies));
-    for (std::size_t i = 0; i < kStatistics.size(); ++i)
-      Runtime().UserEdit(settings.StatisticBox(i), rt::ToText(setting.values[i]));
-    Runtime().Click(settings.cmdStart);
-    Runtime().Click(frmBattle().cmdStart);
-    while (Runtime().NextTimerDue()) AdvanceMs(3'600'000);
-    Moves moves = heard_;
-    moves.push_back(frmEnd().lblEnd.Caption());
+    std::vector<Moves> fought;
+    for (const Settings& battle : battles) {
+      heard_.clear();
+      FrmBattleSettings& settings = frmBattleSettings();
+      settings.Show();
+      if (rt::Window* report = Runtime().FindLoaded(FrmEnd::kName)) report->Unload();
+      Runtime().UserEdit(settings.lstNumEn, rt::ToText(battle.NumEnemies));
+      for (std::size_t i = 0; i < kStatistics.size(); ++i)
+        Runtime().UserEdit(settings.StatisticBox(i), rt::ToText(Value(battle, kStatistics[i])));
+      Runtime().Click(settings.cmdStart);
+      Runtime().Click(frmBattle().cmdStart);
+      while (Runtime().NextTimerDue()) AdvanceMs(3'600'000);
+      fought.push_back(heard_);
+      fought.back().push_back(frmEnd().lblEnd.Caption());
+    }
     Runtime().SetObserver(nullptr);
-    return moves;
+    return fought;
   }
 
-  static Moves Unseen(std::uint32_t seed, const Setting& setting) {
-    NotingStage stage(seed);
-    const Odds::BattleResult result = Odds::FightBattle(SettingsOf(setting));
-    stage.moves.push_back(result.heroWon ? kHeroWon : kEnemiesWon);
-    EXPECT_EQ(result.moves + 1, static_cast<int>(stage.moves.size()));
-    return stage.moves;
+  // The same battles fought by the odds' loop, one after the other on one stream of draws.
+  static std::vector<Moves> Unseen(std::uint32_t seed, const std::vector<Settings>& battles) {
+    SeededDraws dice(seed);
+    std::vector<Moves> fought;
+    for (const Settings& battle : battles) {
+      NotingStage stage;
+      const Odds::BattleResult result = Odds::FightBattle(battle, dice, stage);
+      stage.moves.push_back(result.heroWon ? kHeroWon : kEnemiesWon);
+      EXPECT_EQ(result.moves + 1, static_cast<int>(stage.moves.size()));
+      fought.push_back(stage.moves);
+    }
+    return fought;
   }
 
   void Announced(rt::Control& control, const std::string& text) override {
@@ -102,24 +109,29 @@ class SameDraws : public Harness, public rt::RuntimeObserver {
 };
 
 // Everyday statistics, and now and then an extreme one: the range's ends, zero, one.
-Setting RandomSetting(std::mt19937& dice) {
+Settings RandomSettings(std::mt19937& dice) {
   static constexpr Int16 kExtremes[] = {-32768, -1, 0, 1, 32767};
-  Setting setting{.enemies = static_cast<Int16>(1 + dice() % kMaxEnemies)};
-  for (Int16& value : setting.values) {
-    value = dice() % 8 == 0 ? kExtremes[dice() % 5] : static_cast<Int16>(static_cast<int>(dice() % 141) - 20);
+  Settings settings;
+  settings.NumEnemies = static_cast<Int16>(1 + dice() % kMaxEnemies);
+  for (const Statistic& statistic : kStatistics) {
+    SetValue(settings, statistic,
+             dice() % 8 == 0 ? kExtremes[dice() % 5] : static_cast<Int16>(static_cast<int>(dice() % 141) - 20));
   }
-  return setting;
+  return settings;
 }
+
+constexpr int kBattlesInARow = 4;
 
 TEST_F(SameDraws, TheWatchedProgramAndTheOddsFightTheSameBattles) {
   std::mt19937 dice(20261208);
   int heroWins = 0;
-  for (int i = 0; i < kSettings; ++i) {
-    const Setting setting = RandomSetting(dice);
+  for (int i = 0; i < kSettings; i += kBattlesInARow) {
+    std::vector<Settings> battles;
+    for (int b = 0; b < kBattlesInARow; ++b) battles.push_back(RandomSettings(dice));
     const auto seed = static_cast<std::uint32_t>(dice());
-    const Moves watched = Watched(seed, setting);
-    ASSERT_EQ(watched, Unseen(seed, setting)) << "setting " << i;
-    heroWins += watched.back() == kHeroWon;
+    const std::vector<Moves> watched = Watched(seed, battles);
+    ASSERT_EQ(watched, Unseen(seed, battles)) << "settings " << i << " to " << i + kBattlesInARow - 1;
+    for (const Moves& battle : watched) heroWins += battle.back() == kHeroWon;
   }
   // Both outcomes are met often, or the comparison proves little.
   EXPECT_GT(heroWins, kSettings / 10);

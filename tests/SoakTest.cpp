@@ -21,35 +21,24 @@ class Soak : public Harness {
   void Launch(std::mt19937& dice, bool wholeRange) {
     std::uniform_int_distribution<int> any(wholeRange ? -32768 : -20, wholeRange ? 32767 : 120);
     const auto roll = [&] { return static_cast<Int16>(any(dice)); };
-    ResetBattleState();
-    State.NumEnemies = static_cast<Int16>(std::uniform_int_distribution<int>(1, 5)(dice));
-    const Int16 health = roll();
-    State.Hero = {.Health = health,
-                  .MaxHealth = health,
-                  .Attack = roll(),
-                  .Defence = roll(),
-                  .Magic = roll(),
-                  .MagicDef = roll(),
-                  .Alive = rt::kTrue};
-    const EnemyRecord enemy{.Attack = roll(), .Suicide = roll(), .Defence = roll(), .MagicDef = roll()};
-    const Int16 enemyHealth = roll();
-    for (int i = 1; i <= State.NumEnemies; ++i) {
-      State.Enemies(i) = enemy;
-      State.Enemies(i).Health = State.Enemies(i).MaxHealth = enemyHealth;
-      State.Enemies(i).Alive = rt::kTrue;
-    }
-    frmBattle().Show();
-    Runtime().Click(frmBattle().cmdStart);
+    Settings settings;
+    settings.NumEnemies = static_cast<Int16>(std::uniform_int_distribution<int>(1, 5)(dice));
+    settings.Hero = {.Health = roll(), .Attack = roll(), .Defence = roll(), .Magic = roll(), .MagicDef = roll()};
+    settings.Enemy = {.Attack = roll(), .Suicide = roll(), .Defence = roll(), .MagicDef = roll()};
+    settings.Enemy.Health = roll();
+    FrmBattle& form = frmBattle(settings);
+    form.Show();
+    Runtime().Click(form.cmdStart);
   }
 
   void CheckInvariants() {
     auto* form = static_cast<FrmBattle*>(Runtime().FindLoaded(FrmBattle::kName));
     if (!form) return;
-    ASSERT_GE(State.Turn, 0);
-    ASSERT_LE(State.Turn, State.LastTurn);
+    ASSERT_GE(State().Turn, 0);
+    ASSERT_LE(State().Turn, State().LastTurn);
     int alive = 0;
-    for (int i = 1; i <= 5; ++i) alive += State.Enemies(i).Alive != rt::kFalse;
-    ASSERT_EQ(State.EnemiesAlive, alive);
+    for (int i = 1; i <= 5; ++i) alive += State().Enemies(i).Alive != rt::kFalse;
+    ASSERT_EQ(State().EnemiesAlive, alive);
     const int running = form->tmrHeroAttack.Enabled() + form->tmrCure.Enabled() + form->tmrEnemyAttack.Enabled() +
                         form->tmrPause.Enabled() + form->tmrEnd.Enabled();
     ASSERT_LE(running, 1);

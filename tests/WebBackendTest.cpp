@@ -60,8 +60,8 @@ class WebBackend : public Harness {
 };
 
 TEST_F(WebBackend, AWindowBecomesAPanelOfItsControlsInTabOrderWithTheFirstThatCanFocused) {
-  FillDefaults(3);
-  for (rt::Window* window : std::initializer_list<rt::Window*>{&frmBattleSettings(), &frmBattle(), &frmEnd()}) {
+  for (rt::Window* window :
+       std::initializer_list<rt::Window*>{&frmBattleSettings(), &OpenBattle(3), &frmEnd()}) {
     window->Show();
     const auto controls = std::count_if(window->Controls().begin(), window->Controls().end(),
                                         [](const auto& c) { return c->Kind() != rt::ControlKind::Timer; });
@@ -124,14 +124,13 @@ TEST_F(WebBackend, TheFocusMovesToARefusedBoxOnlyOnceTheUserHasClosedTheMessage)
   EXPECT_TRUE(Page().focusSelectsAll);
   host_.Edited(box, "20,5");
   host_.Clicked(IdOf(form.cmdStart));
-  EXPECT_EQ(State.Enemies(1).Health, 20);
+  EXPECT_EQ(State().Enemies(1).Health, 20);
 }
 
 // A window whose control has lost the focus gives it to its caption, which a screen reader says
 // alone; only a window that opens with the focus on itself (the report) takes it as a whole.
 TEST_F(WebBackend, StartPressedGivesTheFocusToTheBattleWindowsCaption) {
-  FillDefaults(1);
-  frmBattle().Show();
+  OpenBattle(1).Show();
   Draws({0.0f});
   host_.Clicked(IdOf(frmBattle().cmdStart));
   EXPECT_EQ(Element(Page().focused).tag, "span");
@@ -152,9 +151,8 @@ TEST_F(WebBackend, EscapeClosesOnlyTheReportAndEveryCloseBoxClosesItsWindow) {
 }
 
 TEST_F(WebBackend, TicksThatAThrottledTabMissedFollowAtOnceAndTheBattleKeepsItsSchedule) {
-  FillDefaults(1);
   Draws({0.0f, 0.0f});  // the Hero's target, then the Enemy's attack
-  FrmBattle& form = frmBattle();
+  FrmBattle& form = OpenBattle(1);
   form.Show();
   host_.Clicked(IdOf(form.cmdStart));
   EXPECT_TRUE(Element(IdOf(form.cmdStart)).disabled);
@@ -170,7 +168,7 @@ TEST_F(WebBackend, TicksThatAThrottledTabMissedFollowAtOnceAndTheBattleKeepsItsS
   // and the pause after it is due again at 13 s.
   clock_->Set(rt::Milliseconds(12'500));
   host_.Tick();
-  EXPECT_EQ(State.EnemyMoves, 1);
+  EXPECT_EQ(State().EnemyMoves, 1);
   EXPECT_TRUE(form.tmrPause.Enabled());
   EXPECT_EQ(Page().tickWait, 500);
   EXPECT_TRUE(Element(figure).Has("hidden"));

@@ -8,7 +8,7 @@
 #include "FrmBattle.h"
 #include "FrmBattleSettings.h"
 #include "FrmEnd.h"
-#include "Statistics.h"
+#include "StatisticRows.h"
 #include "TabOrder.h"
 
 namespace duelmark {
@@ -27,7 +27,7 @@ class WindowDesign : public ::testing::Test {
   }
 
   FrmBattleSettings settings_;
-  FrmBattle battle_;
+  FrmBattle battle_{DefaultSettings()};
   FrmEnd end_;
   const rt::Window* const windows_[3] = {&settings_, &battle_, &end_};
 };
@@ -101,13 +101,15 @@ TEST_F(WindowDesign, EveryBoxIsNamedByOneLabelOfItsWindow) {
 }
 
 TEST_F(WindowDesign, EachStatisticsRowIsCaptionedByItsNameBesideItsBoxInItsSidesFrame) {
-  for (const Statistic& row : kStatistics) {
+  for (std::size_t i = 0; i < kStatistics.size(); ++i) {
+    const StatisticRow& row = kStatisticRows[i];
+    const Statistic& statistic = kStatistics[i];
     const rt::Control& label = Named(settings_, row.label);
     const rt::Control& box = Named(settings_, row.box);
     SCOPED_TRACE(row.box);
-    EXPECT_EQ(label.Caption(), std::string(row.name) + " =");
+    EXPECT_EQ(label.Caption(), std::string(statistic.name) + " =");
     EXPECT_EQ(label.Look().labelFor, &box);
-    EXPECT_EQ(box.Container()->Caption(), row.side == Side::Hero ? "Hero Stats" : "Enemy Stats");
+    EXPECT_EQ(box.Container()->Caption(), statistic.side == Side::Hero ? "Hero Stats" : "Enemy Stats");
     EXPECT_EQ(label.Container(), box.Container());
     EXPECT_EQ(label.Top(), box.Top());
     EXPECT_LE(label.Left() + label.Width(), box.Left());

@@ -5,13 +5,10 @@
 #include <string>
 #include <variant>
 
-#include "Battle.h"
-#include "BattleState.h"
 #include "FrmBattle.h"
 #include "FrmBattleSettings.h"
 #include "NumberText.h"
 #include "Runtime.h"
-#include "Statistics.h"
 
 namespace duelmark::BSettings {
 
@@ -21,10 +18,10 @@ std::string Refusal(const std::string& name, char decimalSeparator) {
          ".\nA fraction, written with \"" + decimalSeparator + "\", is rounded to the nearest whole number.";
 }
 
-std::variant<Setting, Refused> ReadSetting() {
-  FrmBattleSettings& settings = frmBattleSettings();
-  const rt::NumberFormat format = settings.Runtime().GetNumberFormat();
-  Setting setting;
+std::variant<Settings, Refused> ReadSetting() {
+  FrmBattleSettings& window = frmBattleSettings();
+  const rt::NumberFormat format = window.Runtime().GetNumberFormat();
+  Settings settings;
   // The reading order decides which refusal the user sees first.
   const auto read = [&](rt::Control& box, const std::string& name, Int16& value) -> std::optional<Refused> {
     const auto converted = rt::ParseNumber(box.Text(), format);
@@ -34,25 +31,25 @@ std::variant<Setting, Refused> ReadSetting() {
     }
     return Refused{&box, Refusal(name, format.decimal)};
   };
-  if (auto refused =
-          read(settings.lstNumEn, "The \"" + std::string(FrmBattleSettings::EnemyCountName) + "\"", setting.enemies))
+  if (auto refused = read(window.lstNumEn, "The \"" + std::string(kEnemyCount.name) + "\"", settings.NumEnemies))
     return *refused;
   for (std::size_t i = 0; i < kStatistics.size(); ++i) {
-    if (auto refused = read(settings.StatisticBox(i), RefusalName(kStatistics[i]), setting.values[i])) return *refused;
+    Int16 value = 0;
+    if (auto refused = read(window.StatisticBox(i), RefusalName(kStatistics[i]), value)) return *refused;
+    SetValue(settings, kStatistics[i], value);
   }
-  return setting;
+  return settings;
 }
 
 bool LaunchBattle() {
-  const auto setting = ReadSetting();
-  if (const Refused* refused = std::get_if<Refused>(&setting)) {
+  const auto read = ReadSetting();
+  if (const Refused* refused = std::get_if<Refused>(&read)) {
     // The focus goes to the refused box once the user has read why.
     FrmBattleSettings& settings = frmBattleSettings();
     settings.Runtime().ShowMessage(settings, refused->message, [box = refused->box] { box->SetFocus(true); });
     return false;
   }
-  Battle::SetUp(SettingsOf(std::get<Setting>(setting)));
-  frmBattle().Show();
+  frmBattle(std::get<Settings>(read)).Show();
   return true;
 }
 

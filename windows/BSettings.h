@@ -5,7 +5,7 @@
 #include <variant>
 
 #include "Control.h"
-#include "Statistics.h"
+#include "Settings.h"
 
 namespace duelmark::BSettings {
 
@@ -19,7 +19,7 @@ struct Refused {
 };
 
 // The setting in the settings window's texts, converted in launch order, or the first refused.
-std::variant<Setting, Refused> ReadSetting();
+std::variant<Settings, Refused> ReadSetting();
 
 // Converts every text in launch order and, when all are numbers the battle can hold, fills
 // the battle state and shows the battle window. At the first text that is refused, it names

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -61,7 +62,7 @@ std::function<Design(int)> EnemyRow(rt::Control& table, const Design& label) {
 
 }  // namespace
 
-FrmBattle::FrmBattle()
+FrmBattle::FrmBattle(const Settings& settings)
     : Window(kName, BattleWindowLook()),
       tmrEnd(Add(ControlKind::Timer, "tmrEnd", Timer(1000))),
       tmrPause(Add(ControlKind::Timer, "tmrPause", Timer(1000))),
@@ -238,7 +239,8 @@ FrmBattle::FrmBattle()
                     .backColor = kDarkBlue,
                     .accessibleName = "status panel"})),
       imgBackground(
-          Add(ControlKind::Image, "imgBackground", Picture(0, 0, 5085, 5055, true, "battlefield", "battlefield"))) {
+          Add(ControlKind::Image, "imgBackground", Picture(0, 0, 5085, 5055, true, "battlefield", "battlefield"))),
+      settings_(settings) {
   cmdStart.OnClick([this] { cmdStart_Click(); });
   tmrPause.OnTimer([this] { tmrPause_Timer(); });
   tmrEnd.OnTimer([this] { tmrEnd_Timer(); });
@@ -249,6 +251,13 @@ FrmBattle::FrmBattle()
 
 std::string EnemyName(int index) { return "Enemy " + rt::ToText(index); }
 
-FrmBattle& frmBattle() { return rt::Instance<FrmBattle>(); }
+FrmBattle& frmBattle(const Settings& settings) { return rt::Instance<FrmBattle>(settings); }
+
+FrmBattle* LoadedBattleWindow() { return static_cast<FrmBattle*>(rt::program->FindLoaded(FrmBattle::kName)); }
+
+FrmBattle& frmBattle() {
+  if (FrmBattle* loaded = LoadedBattleWindow()) return *loaded;
+  throw std::logic_error("the battle window is asked for with no battle loaded");
+}
 
 }  // namespace duelmark

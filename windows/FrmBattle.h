@@ -1,9 +1,9 @@
 #pragma once
-// The battle window: the stage on which a battle is watched.
+// The battle window: it owns the battle it shows, and is its stage.
+#include <optional>
 #include <string>
 
-#include "BattleStage.h"
-#include "BattleState.h"
+#include "Battle.h"
 #include "Window.h"
 
 namespace duelmark {
@@ -11,7 +11,11 @@ namespace duelmark {
 class FrmBattle final : public rt::Window, public BattleStage {
  public:
   static constexpr const char* kName = "frmBattle";
-  FrmBattle();
+  // The battle is set up from the settings at the window's load.
+  explicit FrmBattle(const Settings& settings);
+
+  // The battle this window shows, from its load on.
+  Battle& Fight() { return *battle_; }
 
   // The tick counter shared by all five timers of this window.
   Int16 TimerSeconds = 0;
@@ -24,10 +28,9 @@ class FrmBattle final : public rt::Window, public BattleStage {
   // Closes this window and shows the end window.
   void BattleOver();
 
-  // The battle as the engine hands it over, decided by the runtime's generator.
-  rt::RandomSource& Dice() override;
-  void RefreshBattlefield() override;
-  void ShowMove(Move move) override;
+  // The battle as the engine hands it over.
+  void RefreshBattlefield(const BattleState& state) override;
+  void ShowMove(Move move, const BattleState& state) override;
   void ShowEnemiesDefeated() override;
   void ShowHeroDefeated() override;
 
@@ -73,17 +76,23 @@ class FrmBattle final : public rt::Window, public BattleStage {
   rt::Control& imgBackground;
 
  private:
-  // An animation's last tick, once the move is cleared from the screen: the checks that follow
-  // it, the field redrawn, and the pause unless a side has fallen.
+  // An animation's last tick, once the move is cleared from the screen: the battle's next
+  // beat, which settles the move, and the pause unless a side has fallen.
   void EndMove();
-  // The move being animated.
-  Move moveShown_ = Move::HeroAttack;
+
+  Settings settings_;
+  std::optional<Battle> battle_;
 };
 
 // How the battle window names an Enemy: "Enemy 3".
 std::string EnemyName(int index);
 
-// The battle window's single instance, created and loaded on first use.
+// The battle window's single instance, created and loaded for a battle of the given settings
+// on first use.
+FrmBattle& frmBattle(const Settings& settings);
+// The battle window while it is loaded; none before the launch and after the battle.
+FrmBattle* LoadedBattleWindow();
+// The loaded battle window, which a procedure of the battle's own can count on.
 FrmBattle& frmBattle();
 
 }  // namespace duelmark

@@ -1,6 +1,5 @@
 // The three move animations: 60 ticks of 50 ms in which the move's figure rises 10 twips a
 // tick; the last tick clears the move, runs the end checks, redraws and starts the pause.
-#include "Battle.h"
 #include "FrmBattle.h"
 
 namespace duelmark {
@@ -18,9 +17,7 @@ bool Rise(Int16& tickCounter, rt::Control& figure) {
 }  // namespace
 
 void FrmBattle::EndMove() {
-  const Battle::Outcome outcome = Battle::CheckAfterMove(moveShown_);
-  Battle::RefreshBattlefield();
-  if (outcome != Battle::Outcome::GoesOn) return;
+  if (battle_->Advance() == Beat::Ended) return;
   TimerSeconds = 0;
   tmrPause.SetEnabled(true);
 }
@@ -52,7 +49,7 @@ void FrmBattle::tmrEnemyAttack_Timer() {
   tmrEnemyAttack.SetEnabled(false);
   imgEnemyAttack.SetVisible(false);
   imgSuicide.SetVisible(false);
-  imgEnemy(State.Turn).SetVisible(true);
+  imgEnemy(battle_->State.Turn).SetVisible(true);
   lblInfo.SetVisible(false);
   shpInfo.SetVisible(false);
   lblHeroInfo.SetVisible(false);

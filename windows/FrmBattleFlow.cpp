@@ -6,16 +6,19 @@
 #include "Battle.h"
 #include "FrmBattle.h"
 #include "FrmEnd.h"
-#include "MoveChooser.h"
+#include "Runtime.h"
 
 namespace duelmark {
 
-void FrmBattle::Form_Load() { Battle::Begin(); }
+void FrmBattle::Form_Load() {
+  battle_.emplace(settings_, Runtime().Random(), *this);
+  battle_->Begin();
+}
 
 void FrmBattle::cmdStart_Click() {
   cmdStart.SetEnabled(false);
   cmdStart.SetCaption("Simulator is running. Please pay attention.");
-  MoveChooser::ChooseHeroMove();
+  battle_->Advance();  // the Hero's opening move
 }
 
 void FrmBattle::tmrPause_Timer() {
@@ -27,7 +30,7 @@ void FrmBattle::tmrPause_Timer() {
     lblNext.SetVisible(false);
     lblSeconds.SetVisible(false);
     tmrPause.SetEnabled(false);
-    Battle::NextTurn();
+    battle_->Advance();  // the next fighter's move
   }
 }
 

@@ -57,9 +57,9 @@ void StartAnimation(FrmBattle& form, rt::Control& timer) {
   timer.SetEnabled(true);
 }
 
-void ShowHit(FrmBattle& form, const HeroHit& move) {
-  const int target = State.HeroTarget;
-  const EnemyRecord& enemy = State.Enemies(target);
+void ShowHit(FrmBattle& form, const BattleState& state, const HeroHit& move) {
+  const int target = state.HeroTarget;
+  const EnemyRecord& enemy = state.Enemies(target);
   rt::Control& targetPicture = form.imgEnemy(target);
 
   move.picture.SetTop(targetPicture.Top() + move.topOffset);
@@ -68,18 +68,18 @@ void ShowHit(FrmBattle& form, const HeroHit& move) {
   move.picture.SetVisible(true);
 
   form.lblEnemyInfo.SetVisible(true);
-  form.lblEnemyInfo.SetCaption(Figure('-', State.Damage));
+  form.lblEnemyInfo.SetCaption(Figure('-', state.Damage));
   form.lblEnemyInfo.SetTop(targetPicture.Top() - 240);
   form.lblEnemyInfo.SetLeft(targetPicture.Left() + 120);
 
   const std::string enemyName = EnemyName(target);
   ShowMessage(form, move.message + enemyName + ".",
-              Damage(State.Damage) + Standing(enemyName, enemy.Health, enemy.MaxHealth));
+              Damage(state.Damage) + Standing(enemyName, enemy.Health, enemy.MaxHealth));
   StartAnimation(form, form.tmrHeroAttack);
 }
 
-void ShowHit(FrmBattle& form, const EnemyHit& move) {
-  const int actor = State.Turn;
+void ShowHit(FrmBattle& form, const BattleState& state, const EnemyHit& move) {
+  const int actor = state.Turn;
 
   form.imgEnemy(actor).SetVisible(false);
   move.picture.SetVisible(true);
@@ -89,16 +89,16 @@ void ShowHit(FrmBattle& form, const EnemyHit& move) {
   form.lblHeroInfo.SetVisible(true);
   form.lblHeroInfo.SetTop(1800);
   form.lblHeroInfo.SetLeft(3720);
-  form.lblHeroInfo.SetCaption(Figure('-', State.Damage));
+  form.lblHeroInfo.SetCaption(Figure('-', state.Damage));
 
-  const HeroRecord& hero = State.Hero;
+  const HeroRecord& hero = state.Hero;
   ShowMessage(form, EnemyName(actor) + move.message,
-              Damage(State.Damage) + Standing("Hero", hero.Health, hero.MaxHealth));
+              Damage(state.Damage) + Standing("Hero", hero.Health, hero.MaxHealth));
   StartAnimation(form, form.tmrEnemyAttack);
 }
 
-void ShowCure(FrmBattle& form) {
-  const HeroRecord& hero = State.Hero;
+void ShowCure(FrmBattle& form, const BattleState& state) {
+  const HeroRecord& hero = state.Hero;
   form.lblCure.SetTop(1920);
   form.lblCure.SetLeft(4440);
   form.lblCure.SetVisible(true);
@@ -115,16 +115,13 @@ void ShowCure(FrmBattle& form) {
 
 }  // namespace
 
-rt::RandomSource& FrmBattle::Dice() { return Runtime().Random(); }
-
-void FrmBattle::ShowMove(Move move) {
-  moveShown_ = move;
+void FrmBattle::ShowMove(Move move, const BattleState& state) {
   switch (move) {
-    case Move::HeroAttack: return ShowHit(*this, HeroHit{imgHeroAttack, -120, 120, true, "The Hero attacked "});
-    case Move::HeroMagic: return ShowHit(*this, HeroHit{imgMagic, -30, -70, false, "The Hero used Magic on "});
-    case Move::HeroCure: return ShowCure(*this);
-    case Move::EnemyAttack: return ShowHit(*this, EnemyHit{imgEnemyAttack, 2040, 4200, " attacked Hero."});
-    case Move::EnemySuicide: return ShowHit(*this, EnemyHit{imgSuicide, 2040, 3840, " used Suicide on Hero."});
+    case Move::HeroAttack: return ShowHit(*this, state, HeroHit{imgHeroAttack, -120, 120, true, "The Hero attacked "});
+    case Move::HeroMagic: return ShowHit(*this, state, HeroHit{imgMagic, -30, -70, false, "The Hero used Magic on "});
+    case Move::HeroCure: return ShowCure(*this, state);
+    case Move::EnemyAttack: return ShowHit(*this, state, EnemyHit{imgEnemyAttack, 2040, 4200, " attacked Hero."});
+    case Move::EnemySuicide: return ShowHit(*this, state, EnemyHit{imgSuicide, 2040, 3840, " used Suicide on Hero."});
   }
 }
 

@@ -3,33 +3,33 @@
 
 namespace duelmark {
 
-void FrmBattle::RefreshBattlefield() {
-  for (int i = 1; i <= State.NumEnemies; ++i) {
-    imgEnemy(i).SetVisible(State.Enemies(i).Alive == rt::kTrue);
+void FrmBattle::RefreshBattlefield(const BattleState& state) {
+  for (int i = 1; i <= state.NumEnemies; ++i) {
+    imgEnemy(i).SetVisible(state.Enemies(i).Alive == rt::kTrue);
   }
 
-  if (State.Turn == 0) {
+  if (state.Turn == 0) {
     imgHeroArrow.SetVisible(true);
     imgEnemyArrow.SetVisible(false);
   } else {
     imgHeroArrow.SetVisible(false);
     imgEnemyArrow.SetVisible(true);
-    imgEnemyArrow.SetTop(imgEnemy(State.Turn).Top() - 180);
-    imgEnemyArrow.SetLeft(imgEnemy(State.Turn).Left() + 50);
-    imgEnemyArrow.SetAccessibleName("turn arrow over " + imgEnemy(State.Turn).AccessibleName());
+    imgEnemyArrow.SetTop(imgEnemy(state.Turn).Top() - 180);
+    imgEnemyArrow.SetLeft(imgEnemy(state.Turn).Left() + 50);
+    imgEnemyArrow.SetAccessibleName("turn arrow over " + imgEnemy(state.Turn).AccessibleName());
   }
 
-  lblHP.SetCaption(rt::ToText(State.Hero.Health));
-  lblHPMax.SetCaption(rt::ToText(State.Hero.MaxHealth));
+  lblHP.SetCaption(rt::ToText(state.Hero.Health));
+  lblHPMax.SetCaption(rt::ToText(state.Hero.MaxHealth));
 
-  for (int i = 1; i <= State.NumEnemies; ++i) {
+  for (int i = 1; i <= state.NumEnemies; ++i) {
     lblEnemy(i).SetVisible(true);
     lblEnemy(i).SetCaption(EnemyName(i));
     lblEnemyHP(i).SetVisible(true);
-    lblEnemyHP(i).SetCaption(rt::ToText(State.Enemies(i).Health));
+    lblEnemyHP(i).SetCaption(rt::ToText(state.Enemies(i).Health));
     lblSlash(i).SetVisible(true);
     lblEnemyMax(i).SetVisible(true);
-    lblEnemyMax(i).SetCaption(rt::ToText(State.Enemies(i).MaxHealth));
+    lblEnemyMax(i).SetCaption(rt::ToText(state.Enemies(i).MaxHealth));
   }
 }
 

@@ -42,8 +42,10 @@ Design Frame(const char* caption, double left, double top, double width, double 
 // false -Wmaybe-uninitialized for the strings of an inline temporary.
 Design EnemyCountList() {
   Design list{.left = 2355, .top = 3720, .width = 375, .height = 1035, .tabIndex = 27};
-  list.accessibleName = std::string(FrmBattleSettings::EnemyCountName) + " (1-" + rt::ToText(kMaxEnemies) + ")";
-  for (int count = 1; count <= kMaxEnemies; ++count) list.items.push_back(rt::ToText(count));
+  // A reader hears "Number of Enemies (1-5)", and its label says that followed by " =".
+  list.accessibleName = std::string(kEnemyCount.name) + " (" + rt::ToText(kEnemyCount.lowest) + "-" +
+                        rt::ToText(kEnemyCount.highest) + ")";
+  for (int count = kEnemyCount.lowest; count <= kEnemyCount.highest; ++count) list.items.push_back(rt::ToText(count));
   return list;
 }
 
@@ -154,29 +156,29 @@ void FrmBattleSettings::cmdEXIT_Click() { Runtime().End(); }
 
 void FrmBattleSettings::WriteDefaults() {
   for (std::size_t i = 0; i < kStatistics.size(); ++i)
-    StatisticBox(i).SetText(rt::ToText(DefaultValue(kStatistics[i])));
-  lstNumEn.SetText("1");
+    StatisticBox(i).SetText(rt::ToText(kStatistics[i].defaultValue));
+  lstNumEn.SetText(rt::ToText(kEnemyCount.defaultValue));
 }
 
 rt::Control& FrmBattleSettings::AddStatisticBox(rt::Control& frame, const char* name) {
   const std::size_t statistic = StatisticOfControl(name);
-  const Statistic& row = kStatistics[statistic];
+  const StatisticRow& row = kStatisticRows[statistic];
   rt::Control& box = Add(ControlKind::TextBox, name,
                          {.container = &frame,
-                          .left = BoxLeft(row.side),
+                          .left = BoxLeft(kStatistics[statistic].side),
                           .top = row.top,
                           .width = 975,
                           .height = 285,
                           .text = "Text1",
                           .tabIndex = row.boxTabIndex,
-                          .accessibleName = SpokenName(row)});
+                          .accessibleName = SpokenName(kStatistics[statistic])});
   statisticBoxes_[statistic] = &box;
   return box;
 }
 
 rt::Control& FrmBattleSettings::AddStatisticLabel(const char* name) {
   const std::size_t statistic = StatisticOfControl(name);
-  const Statistic& row = kStatistics[statistic];
+  const StatisticRow& row = kStatisticRows[statistic];
   rt::Control& box = StatisticBox(statistic);
   // A reader takes a box's name from its label: the label says the box's full name.
   return Add(ControlKind::Label, name,
@@ -185,7 +187,7 @@ rt::Control& FrmBattleSettings::AddStatisticLabel(const char* name) {
               .top = row.top,
               .width = row.labelWidth,
               .height = 255,
-              .caption = Caption(row),
+              .caption = Caption(kStatistics[statistic]),
               .tabIndex = row.labelTabIndex,
               .accessibleName = box.AccessibleName(),
               .labelFor = &box});

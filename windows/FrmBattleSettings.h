@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "Statistics.h"
+#include "StatisticRows.h"
 #include "Window.h"
 
 namespace duelmark {
@@ -15,9 +15,6 @@ class FrmBattleSettings final : public rt::Window {
 
  public:
   static constexpr const char* kName = "frmBattleSettings";
-  // The list of the number of Enemies: a refusal names it The "Number of Enemies"; a reader
-  // hears "Number of Enemies (1-5)", and its label says that followed by " =".
-  static constexpr std::string_view EnemyCountName = "Number of Enemies";
   static constexpr double SettingsWindowHeight = 6885;  // outer; the parked help panel lies at its edge
   // The help panel's rail, in twips.
   static constexpr double HelpClosedTop = 6360;

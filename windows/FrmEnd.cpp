@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "BattleState.h"
+#include "FrmBattle.h"
 #include "Runtime.h"
 
 namespace duelmark {
@@ -37,11 +37,14 @@ FrmEnd::FrmEnd()
                    {.left = 240, .top = 1080, .width = 2055, .height = 255, .caption = "Enemy moves = 500"})) {}
 
 void FrmEnd::Form_Load() {
+  // The battle's counts as they stand; none made where no battle is loaded.
+  FrmBattle* battleWindow = LoadedBattleWindow();
+  const BattleState counts = battleWindow ? battleWindow->Fight().State : BattleState{};
   // The exact sum, even where it leaves the 16-bit range.
-  const std::int32_t total = std::int32_t{State.EnemyMoves} + State.HeroMoves;
+  const std::int32_t total = std::int32_t{counts.EnemyMoves} + counts.HeroMoves;
   lblTotal.SetCaption("Total moves = " + rt::ToText(total));
-  lblHero.SetCaption("Hero moves = " + rt::ToText(State.HeroMoves));
-  lblEnemy.SetCaption("Enemy moves = " + rt::ToText(State.EnemyMoves));
+  lblHero.SetCaption("Hero moves = " + rt::ToText(counts.HeroMoves));
+  lblEnemy.SetCaption("Enemy moves = " + rt::ToText(counts.EnemyMoves));
 }
 
 FrmEnd& frmEnd() { return rt::Instance<FrmEnd>(); }

@@ -93,9 +93,9 @@ Fixed FixedOf(const HeroRecord& hero) { return {hero.MaxHealth, hero.Attack, her
 Fixed FixedOf(const EnemyRecord& enemy) {
   return {enemy.MaxHealth, enemy.Attack, enemy.Suicide, enemy.Defence, enemy.MagicDef};
 }
-std::array<Fixed, kMaxEnemies + 1> FixedOfAll() {
-  std::array<Fixed, kMaxEnemies + 1> all{FixedOf(State.Hero)};
-  for (int i = 1; i <= kMaxEnemies; ++i) all[static_cast<std::size_t>(i)] = FixedOf(State.Enemies(i));
+std::array<Fixed, kMaxEnemies + 1> FixedOfAll(const BattleState& state) {
+  std::array<Fixed, kMaxEnemies + 1> all{FixedOf(state.Hero)};
+  for (int i = 1; i <= kMaxEnemies; ++i) all[static_cast<std::size_t>(i)] = FixedOf(state.Enemies(i));
   return all;
 }
 
@@ -110,7 +110,6 @@ class Session {
     runtime_->SetNumberFormat(format);
     runtime_->SetObserver(&messageBox_);
     rt::program = runtime_.get();
-    ResetBattleState();
     frmBattleSettings().Show();
   }
   ~Session() { rt::program = nullptr; }
@@ -258,13 +257,16 @@ class Session {
 
   // The battle state within its rules, and the battle window's timers one at a time.
   void Check(const std::string& after) {
-    const HeroRecord& hero = State.Hero;
-    Require(State.Turn >= 0 && State.Turn <= State.LastTurn, "Turn is outside 0..LastTurn", after);
+    FrmBattle* battle = LoadedBattleWindow();
+    if (!battle) return;
+    const BattleState& state = battle->Fight().State;
+    const HeroRecord& hero = state.Hero;
+    Require(state.Turn >= 0 && state.Turn <= state.LastTurn, "Turn is outside 0..LastTurn", after);
     int alive = 0;
     for (int i = 1; i <= kMaxEnemies; ++i) {
-      const EnemyRecord& enemy = State.Enemies(i);
+      const EnemyRecord& enemy = state.Enemies(i);
       alive += enemy.Alive != rt::kFalse;
-      if (i > State.NumEnemies) {
+      if (i > state.NumEnemies) {
         Require(enemy.Alive == rt::kFalse, "an Enemy beyond the battle's number is alive", after);
       } else if (enemy.Alive == rt::kFalse) {
         Require(enemy.Health == 0, "a defeated Enemy keeps hit points", after);
@@ -276,17 +278,15 @@ class Session {
                 "an Enemy has more than its maximum health, which no hit could heal", after);
       }
     }
-    Require(State.EnemiesAlive == alive, "EnemiesAlive is not the number of Enemies alive", after);
+    Require(state.EnemiesAlive == alive, "EnemiesAlive is not the number of Enemies alive", after);
     // An Enemy's hit below the Hero's defence heals it; a cure stops at the maximum.
-    const EnemyRecord& enemy = State.Enemies(1);
+    const EnemyRecord& enemy = state.Enemies(1);
     Require(hero.Health <= hero.MaxHealth || std::min(enemy.Attack, enemy.Suicide) < hero.Defence,
             "the Hero has more than its maximum health, which no hit could heal", after);
-    Require(State.HeroMoves >= 0 && State.EnemyMoves >= 0, "a move counter is negative", after);
+    Require(state.HeroMoves >= 0 && state.EnemyMoves >= 0, "a move counter is negative", after);
 
-    const auto* battle = static_cast<const FrmBattle*>(runtime_->FindLoaded(FrmBattle::kName));
-    if (!battle) return;
-    if (!launched_) launched_ = FixedOfAll();
-    Require(FixedOfAll() == *launched_, "a statistic changed during the battle", after);
+    if (!launched_) launched_ = FixedOfAll(state);
+    Require(FixedOfAll(state) == *launched_, "a statistic changed during the battle", after);
     // Each timer counts its ticks in TimerSeconds and stops at its last: an animation after 60
     // ticks, the pause after 4, the closing countdown after 6, when the window closes.
     const std::array<std::pair<const rt::Control*, int>, 5> timers = {{{&battle->tmrHeroAttack, 60},

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "../MessageReader.h"
-#include "BattleState.h"
 #include "FrmBattle.h"
 #include "FrmBattleSettings.h"
 #include "FrmEnd.h"
@@ -46,7 +45,6 @@ void Battle(std::mt19937& dice, bool wholeRange, bool shown) {
   const duelmark::testing::MessageReader reader(runtime, [shown](const std::string& text) {
     if (shown) Print("message: " + text);
   });
-  duelmark::ResetBattleState();
 
   FrmBattleSettings& settings = frmBattleSettings();
   settings.Show();
