@@ -40,9 +40,10 @@ std::string Help() {
       "  --seed S                    fights the same battles again for the same S (default:\n"
       "                              from the clock; the output names it)\n"
       "  --jobs N                    how many battles at once, each on a processor of its own\n"
-      "                              (default: all of them, here " +
+      "                              (default: one on each, here " +
       std::to_string(DefaultJobs()) +
-      "); the figures do not depend on it\n"
+      "); the figures are the same\n"
+      "                              whatever N is\n"
       "  --json                      prints one JSON object instead of text\n"
       "  --" +
       std::string(kEnemyCount.optionName) + " N                 the number of Enemies, " +

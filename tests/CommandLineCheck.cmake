@@ -10,7 +10,8 @@ set(cases "--help/0/Usage: duelmark [options]" "--version/0/Duelmark ${VERSION}"
           "--odds,--battles,500,--hero-health,80.5/0/The Hero (Health 80, Attack 15"
           "--odds,--enemy-magic-def,1e3/2/--enemy-magic-def must be a number from -32768 to 32767."
           "--odds,--enemies,6/2/--enemies must be a number from 1 to 5." "--odds,--battles,0/2/--battles must be a whole"
-          "--seed,3/2/--seed is an option of --odds.")
+          "--seed,3/2/--seed is an option of --odds." "--odds,--jobs,0/2/--jobs must be a whole number from 1"
+          "--odds,--jobs,two/2/--jobs must be a whole")
 foreach(display "" ":9999")
   set(ENV{DISPLAY} ${display})
   foreach(case IN LISTS cases)
@@ -29,4 +30,14 @@ foreach(display "" ":9999")
       message(FATAL_ERROR "DISPLAY='${display}' duelmark ${arguments}: status ${status}, said:\n${out}${err}")
     endif()
   endforeach()
+endforeach()
+
+# How many jobs fight the battles does not change a figure.
+foreach(jobs 1 2 5)
+  execute_process(COMMAND ${PROGRAM} --odds --battles 4500 --seed 11 --enemies 3 --jobs ${jobs} OUTPUT_VARIABLE out)
+  if(jobs EQUAL 1)
+    set(one_job "${out}")
+  elseif(NOT out STREQUAL one_job)
+    message(FATAL_ERROR "--jobs ${jobs} changed the odds:\n${out}\n--jobs 1 said:\n${one_job}")
+  endif()
 endforeach()
