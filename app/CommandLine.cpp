@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "BSettings.h"
+#include "CurveOptions.h"
 #include "NumberText.h"
 #include "Random.h"
 #include "Statistics.h"
@@ -23,6 +24,7 @@ namespace {
 constexpr const char* kUsage = "Usage: duelmark [--help | --version | --odds [options] | Qt's options]";
 constexpr std::uint64_t kMostBattles = 1'000'000'000;
 constexpr std::uint64_t kMostJobs = 1024;
+constexpr std::uint64_t kMostStates = 10'000'000;
 
 std::string Help() {
   std::string help =
@@ -34,10 +36,14 @@ std::string Help() {
       "  -v, --version               print the version and end\n"
       "\n"
       "The odds of a setting, without a window:\n"
-      "  --odds                      fight many battles unseen and print how often the Hero\n"
-      "                              wins and how long the battles last\n"
-      "  --battles N                 how many battles (default 100000)\n"
-      "  --seed S                    fights the same battles again for the same S (default:\n"
+      "  --odds                      print how often the Hero wins and how long the battles\n"
+      "                              last: exactly, from every state the battle can reach,\n"
+      "                              or else from many battles fought unseen\n"
+      "  --max-states N              work the odds out exactly up to N states (default " +
+      std::to_string(Odds::Way{}.maxStates) +
+      ")\n"
+      "  --battles N                 sample N battles instead (default 100000)\n"
+      "  --seed S                    sample the same battles again for the same S (default:\n"
       "                              from the clock; the output names it)\n"
       "  --jobs N                    how many battles at once, each on a processor of its own\n"
       "                              (default: one on each, here " +
@@ -45,6 +51,12 @@ std::string Help() {
       "); the figures are the same\n"
       "                              whatever N is\n"
       "  --json                      prints one JSON object instead of text\n"
+      "  --vary STATISTIC=FROM..TO[:STEP]\n"
+      "                              a curve: the odds for each value of one statistic, named\n"
+      "                              as its option below, from FROM to TO by STEP (default 1)\n"
+      "  --target P                  with --vary, where the Hero's chance crosses P percent\n"
+      "  --csv                       with --vary, prints CSV with a header row\n"
+      "  --plot FILE                 with --vary, writes the curve as an SVG picture to FILE\n"
       "  --" +
       std::string(kEnemyCount.optionName) + " N                 the number of Enemies, " +
       rt::ToText(kEnemyCount.lowest) + " to " + rt::ToText(kEnemyCount.highest) + " (default " +
@@ -128,19 +140,40 @@ std::variant<OddsRequest, std::string> ReadOddsRequest(const QCommandLineParser&
   }
   using Bounded = std::tuple<const char*, std::uint64_t, std::uint64_t, std::uint64_t*>;
   std::uint64_t jobs = DefaultJobs();
+  std::uint64_t maxStates = request.way.maxStates;
   for (auto [name, least, most, value] :
-       {Bounded{"battles", 1, kMostBattles, &request.battles},
-        Bounded{"seed", 0, std::numeric_limits<std::uint64_t>::max(), &request.seed},
-        Bounded{"jobs", 1, kMostJobs, &jobs}}) {
+       {Bounded{"battles", 1, kMostBattles, &request.way.battles},
+        Bounded{"seed", 0, std::numeric_limits<std::uint64_t>::max(), &request.way.seed},
+        Bounded{"jobs", 1, kMostJobs, &jobs}, Bounded{"max-states", 1, kMostStates, &maxStates}}) {
     const QString option = QString::fromLatin1(name);
     if (!parser.isSet(option)) continue;
     const auto read = WholeNumber(parser, option, least, most);
     if (const auto* mistake = std::get_if<std::string>(&read)) return *mistake;
     *value = std::get<std::uint64_t>(read);
   }
-  if (!parser.isSet(QStringLiteral("seed"))) request.seed = rt::SystemClockTicks() % kMostBattles;
-  request.jobs = static_cast<unsigned>(jobs);
+  // Battles or a seed ask for the odds to be sampled.
+  request.way.sample = parser.isSet(QStringLiteral("battles")) || parser.isSet(QStringLiteral("seed"));
+  if (!parser.isSet(QStringLiteral("seed"))) request.way.seed = rt::SystemClockTicks() % kMostBattles;
+  request.way.jobs = static_cast<unsigned>(jobs);
+  request.way.maxStates = static_cast<std::size_t>(maxStates);
   request.json = parser.isSet(QStringLiteral("json"));
+  request.csv = parser.isSet(QStringLiteral("csv"));
+  if (parser.isSet(QStringLiteral("vary"))) {
+    auto varied = ReadVaried(parser.value(QStringLiteral("vary")).toStdString());
+    if (const auto* mistake = std::get_if<std::string>(&varied)) return *mistake;
+    request.vary = std::get<Odds::Varied>(varied);
+  }
+  for (const char* name : {"target", "csv", "plot"}) {
+    if (parser.isSet(QString::fromLatin1(name)) && !request.vary)
+      return "--" + std::string(name) + " is an option of --vary.";
+  }
+  if (request.json && request.csv) return std::string("--json and --csv ask for two forms; choose one.");
+  if (parser.isSet(QStringLiteral("target"))) {
+    auto target = ReadTarget(parser.value(QStringLiteral("target")).toStdString());
+    if (const auto* mistake = std::get_if<std::string>(&target)) return *mistake;
+    request.target = std::get<double>(target);
+  }
+  if (parser.isSet(QStringLiteral("plot"))) request.plot = parser.value(QStringLiteral("plot")).toStdString();
   return request;
 }
 
@@ -158,8 +191,10 @@ CommandLine ReadCommandLine(int argc, char** argv) {
   parser.addOptions({help, version});
   const QCommandLineOption odds(QStringLiteral("odds"));
   const QCommandLineOption json(QStringLiteral("json"));
-  parser.addOptions({odds, json});
-  std::vector<std::string> oddsValues = {"battles", "seed", "jobs", std::string(kEnemyCount.optionName)};
+  const QCommandLineOption csv(QStringLiteral("csv"));
+  parser.addOptions({odds, json, csv});
+  std::vector<std::string> oddsValues = {"battles", "seed",   "jobs", "max-states",
+                                         "vary",    "target", "plot", std::string(kEnemyCount.optionName)};
   for (const Statistic& statistic : kStatistics) oddsValues.push_back(OptionName(statistic));
   for (const std::string& name : oddsValues) parser.addOption(ValueOption(name));
   for (const char* name : kQtFlags) AddQtOption(parser, name, QString());
@@ -183,6 +218,7 @@ CommandLine ReadCommandLine(int argc, char** argv) {
   }
   if (!parser.isSet(odds)) {
     oddsValues.push_back("json");
+    oddsValues.push_back("csv");
     for (const std::string& name : oddsValues) {
       if (!parser.isSet(QString::fromStdString(name))) continue;
       Print(stderr,

@@ -1,25 +1,30 @@
 #pragma once
-// duelmark --odds: the odds of a setting, printed without a window.
+// duelmark --odds: the odds of a setting, or a curve of them, printed without a window.
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <thread>
 
-#include "OddsText.h"
+#include "Balance.h"
+#include "Settings.h"
 
 namespace duelmark {
 
 struct OddsRequest {
   Settings settings = DefaultSettings();
-  std::uint64_t battles = 100'000;
-  std::uint64_t seed = 0;
-  unsigned jobs = 1;
+  Odds::Way way;
   bool json = false;
+  bool csv = false;
+  std::optional<Odds::Varied> vary;
+  std::optional<double> target;  // a share
+  std::optional<std::string> plot;  // the file the curve's picture is written to
 };
 
 // How many battles the odds fight at once unless told: one on each of the machine's processors.
 inline unsigned DefaultJobs() { return std::max(1u, std::thread::hardware_concurrency()); }
 
-// Fights the battles and prints the odds; answers the program's exit status.
+// Works out the odds and prints them; answers the program's exit status.
 int PrintOdds(const OddsRequest& request);
 
 }  // namespace duelmark

@@ -12,10 +12,14 @@ namespace {
 
 constexpr int kLongestBar = 40;
 
-// A number with the given places after ".", whatever the locale: JSON and the text alike.
+}  // namespace
+
 std::string Fixed(double value, int places) { return rt::RoundedDecimal(value, places); }
 
-std::string Percent(double share, int places = 2) { return Fixed(100 * share, places) + " %"; }
+bool IsExact(const Odds::Figures& figures) { return figures.method == Odds::Method::Exact; }
+
+namespace {
+
 
 std::string Lengths(const Odds::LengthRange& range) {
   if (range.open) return std::to_string(range.fromMoves) + "+";
@@ -29,14 +33,10 @@ std::string Padded(std::string text, std::size_t width, bool right) {
   return right ? blanks + text : text + blanks;
 }
 
-std::string StatisticsOf(const Settings& settings, Side side) {
-  std::string text;
-  for (const Statistic& statistic : kStatistics) {
-    if (statistic.side != side) continue;
-    text += (text.empty() ? "" : ", ") + std::string(statistic.name) + " " + rt::ToText(Value(settings, statistic));
-  }
-  return text;
-}
+// Shares to the places that the method's precision warrants.
+int SharePlaces(const Odds::Figures& figures) { return IsExact(figures) ? 10 : 6; }
+
+}  // namespace
 
 std::string Quoted(const std::string& text) {
   std::string quoted = "\"";
@@ -47,25 +47,18 @@ std::string Quoted(const std::string& text) {
   return quoted + "\"";
 }
 
-}  // namespace
-
 OddsWords WordsOf(const Settings& settings, const Odds::Figures& figures) {
   OddsWords words;
-  words.setting = "The Hero (" + StatisticsOf(settings, Side::Hero) + ") against " + rt::ToText(settings.NumEnemies) +
-                  (settings.NumEnemies == 1 ? " Enemy (" : " Enemies (") + StatisticsOf(settings, Side::Enemy) +
-                  "), " + std::to_string(figures.battles) + " battles, seed " + std::to_string(figures.seed) + ":";
-  words.wins = "The Hero wins " + Percent(figures.heroWinRate) + " of the battles (95 % interval " +
-               Percent(figures.heroWinRateLow, 3) + " to " + Percent(figures.heroWinRateHigh, 3) + ").";
+  words.setting = SettingWords(settings) + ", " + MethodWords(figures) + ":";
+  words.wins = "The Hero wins " + Percent(figures.heroWinRate) + " of the battles" +
+               (IsExact(figures) ? "." : " (95 % interval " + IntervalWords(figures) + ").");
   words.moves = "Moves per battle: mean " + Fixed(figures.movesMean, 2) + ", median " +
                 std::to_string(figures.movesMedian) + ", 90th percentile " + std::to_string(figures.movesP90) + ".";
-  std::uint64_t most = 1;
-  for (const Odds::LengthRange& range : figures.histogram) most = std::max(most, range.battles);
+  double most = 0;
+  for (const Odds::LengthRange& range : figures.histogram) most = std::max(most, range.share);
   for (const Odds::LengthRange& range : figures.histogram) {
-    const double share =
-        figures.battles == 0 ? 0.0 : static_cast<double>(range.battles) / static_cast<double>(figures.battles);
-    const auto bar = static_cast<std::size_t>(
-        std::llround(kLongestBar * static_cast<double>(range.battles) / static_cast<double>(most)));
-    words.histogram.push_back({Lengths(range), Percent(share), bar});
+    const auto bar = static_cast<std::size_t>(std::llround(most > 0 ? kLongestBar * range.share / most : 0));
+    words.histogram.push_back({Lengths(range), Percent(range.share), bar});
   }
   return words;
 }
@@ -78,24 +71,67 @@ std::string OddsText(const Settings& settings, const Odds::Figures& figures) {
   return text;
 }
 
+std::string SettingWords(const Settings& settings, std::optional<std::size_t> left) {
+  const auto statistics = [&](Side side) {
+    std::string text;
+    for (std::size_t i = 0; i < kStatistics.size(); ++i) {
+      const Statistic& statistic = kStatistics[i];
+      if (statistic.side != side || left == i) continue;
+      text += (text.empty() ? "" : ", ") + std::string(statistic.name) + " " + rt::ToText(Value(settings, statistic));
+    }
+    return text;
+  };
+  const std::string enemies = left && *left == kStatistics.size() ? "Enemies"
+                              : settings.NumEnemies == 1          ? "1 Enemy"
+                                                                  : rt::ToText(settings.NumEnemies) + " Enemies";
+  return "The Hero (" + statistics(Side::Hero) + ") against " + enemies + " (" + statistics(Side::Enemy) + ")";
+}
+
+std::string MethodWords(const Odds::Figures& figures) {
+  if (IsExact(figures)) return "worked out exactly over " + std::to_string(figures.states) + " states";
+  return "from " + std::to_string(figures.battles) + " battles, seed " + std::to_string(figures.seed);
+}
+
+std::string IntervalWords(const Odds::Figures& figures) {
+  return Percent(figures.heroWinRateLow, 3) + " to " + Percent(figures.heroWinRateHigh, 3);
+}
+
+std::string Percent(double share, int places) { return Fixed(100 * share, places) + " %"; }
+
+std::string RateJson(const Odds::Figures& figures) {
+  const int places = SharePlaces(figures);
+  std::string json = "\"method\":\"" + std::string(IsExact(figures) ? "exact" : "sampled") + "\"";
+  if (IsExact(figures)) json += ",\"states\":" + std::to_string(figures.states);
+  if (!IsExact(figures)) {
+    json += ",\"battles\":" + std::to_string(figures.battles) + ",\"heroWins\":" + std::to_string(figures.heroWins) +
+            ",\"enemyWins\":" + std::to_string(figures.enemyWins);
+  }
+  return json + ",\"heroWinRate\":" + Fixed(figures.heroWinRate, places) +
+         ",\"heroWinRateLow\":" + Fixed(figures.heroWinRateLow, places) +
+         ",\"heroWinRateHigh\":" + Fixed(figures.heroWinRateHigh, places) +
+         ",\"movesMean\":" + Fixed(figures.movesMean, IsExact(figures) ? 9 : 4);
+}
+
+std::string SettingsJson(const Settings& settings) {
+  std::string json = "{\"" + std::string(kEnemyCount.optionName) + "\":" + rt::ToText(settings.NumEnemies);
+  for (const Statistic& statistic : kStatistics)
+    json += ",\"" + OptionName(statistic) + "\":" + rt::ToText(Value(settings, statistic));
+  return json + "}";
+}
+
 std::string OddsJson(const Settings& settings, const Odds::Figures& figures) {
-  std::string json =
-      "{\"battles\":" + std::to_string(figures.battles) + ",\"heroWins\":" + std::to_string(figures.heroWins) +
-      ",\"enemyWins\":" + std::to_string(figures.enemyWins) + ",\"heroWinRate\":" + Fixed(figures.heroWinRate, 6) +
-      ",\"heroWinRateLow\":" + Fixed(figures.heroWinRateLow, 6) +
-      ",\"heroWinRateHigh\":" + Fixed(figures.heroWinRateHigh, 6) + ",\"movesMean\":" + Fixed(figures.movesMean, 4) +
-      ",\"movesMedian\":" + std::to_string(figures.movesMedian) + ",\"movesP90\":" + std::to_string(figures.movesP90) +
-      ",\"seed\":" + std::to_string(figures.seed) + ",\"histogram\":[";
+  std::string json = "{" + RateJson(figures) + ",\"movesMedian\":" + std::to_string(figures.movesMedian) +
+                     ",\"movesP90\":" + std::to_string(figures.movesP90) +
+                     ",\"seed\":" + std::to_string(figures.seed) + ",\"histogram\":[";
   for (std::size_t i = 0; i < figures.histogram.size(); ++i) {
     const Odds::LengthRange& range = figures.histogram[i];
     json += (i ? ",{" : "{") + std::string("\"fromMoves\":") + std::to_string(range.fromMoves) +
             ",\"toMoves\":" + std::to_string(range.toMoves) + ",\"open\":" + (range.open ? "true" : "false") +
-            ",\"battles\":" + std::to_string(range.battles) + "}";
+            ",\"share\":" + Fixed(range.share, SharePlaces(figures));
+    if (!IsExact(figures)) json += ",\"battles\":" + std::to_string(range.battles);
+    json += "}";
   }
-  json += "],\"settings\":{\"" + std::string(kEnemyCount.optionName) + "\":" + rt::ToText(settings.NumEnemies);
-  for (const Statistic& statistic : kStatistics)
-    json += ",\"" + OptionName(statistic) + "\":" + rt::ToText(Value(settings, statistic));
-  return json + "}}";
+  return json + "],\"settings\":" + SettingsJson(settings) + "}";
 }
 
 std::string OddsJsonWithWords(const Settings& settings, const Odds::Figures& figures) {

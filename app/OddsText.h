@@ -1,6 +1,7 @@
 #pragma once
 // The odds as a person reads them and as a program reads them (JSON). The command line prints
 // them; the web page takes them as data, with the words already made by the same rules.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,24 @@
 #include "Settings.h"
 
 namespace duelmark {
+
+// A number with the given places after ".", whatever the locale: the one rounding of every
+// figure in JSON, CSV, text and picture alike.
+std::string Fixed(double value, int places);
+std::string Percent(double share, int places = 2);  // "91.85 %"
+bool IsExact(const Odds::Figures& figures);
+std::string Quoted(const std::string& text);        // as a JSON string
+
+// "The Hero (Health 100, ...) against 5 Enemies (...)", leaving out the statistic at `left`
+// (the table's size: the number of Enemies) when the odds vary it.
+std::string SettingWords(const Settings& settings, std::optional<std::size_t> left = std::nullopt);
+// "worked out exactly over 6591 states", "from 100000 battles, seed 42"
+std::string MethodWords(const Odds::Figures& figures);
+// "91.679 % to 92.018 %"
+std::string IntervalWords(const Odds::Figures& figures);
+// The JSON members of the method and the Hero's chance (no braces), and the settings' object.
+std::string RateJson(const Odds::Figures& figures);
+std::string SettingsJson(const Settings& settings);
 
 // The figures in words, each number rounded here and nowhere else.
 struct OddsWords {

@@ -53,6 +53,13 @@ Beat Battle::Advance() {
   return Beat::Ended;
 }
 
+void Battle::Resume(const BattleState& settled) {
+  State = settled;
+  opened_ = true;
+  lastMove_.reset();
+  winner_ = Outcome::GoesOn;
+}
+
 void Battle::RefreshBattlefield() { stage_.RefreshBattlefield(State); }
 
 std::optional<Move> Battle::NextTurn() {

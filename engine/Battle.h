@@ -38,6 +38,10 @@ class Battle {
   // next move in turn, until a side has fallen.
   Beat Advance();
 
+  // The battle taken up at a settled beat with the given state: its next Advance makes the next
+  // fighter's move. How the exact odds visit every state a battle can reach.
+  void Resume(const BattleState& settled);
+
   // Who won, once Advance has answered Ended; GoesOn until then.
   Outcome Winner() const { return winner_; }
 

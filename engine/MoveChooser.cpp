@@ -9,11 +9,7 @@ namespace duelmark::MoveChooser {
 namespace {
 
 // Every draw is preceded by its own re-seed.
-float Draw(Battle& battle) {
-  rt::RandomSource& random = battle.Dice();
-  random.Reseed();
-  return random.Next();
-}
+float Draw(Battle& battle) { return battle.Dice().ReseedAndNext(); }
 
 Move BetterEstimatedMove(const BattleState& state) {
   return state.AttackEstimate > state.MagicEstimate ? Move::HeroAttack : Move::HeroMagic;
@@ -76,9 +72,7 @@ void ChooseHeroTarget(Battle& battle) {
 
 Move ChooseEnemyMove(Battle& battle) {
   BattleState& state = battle.State;
-  const float r = Draw(battle);
-  state.EnemyMove = rt::RoundHalfEven(r + r);
-  if (state.EnemyMove == 0) state.EnemyMove = 1;
+  state.EnemyMove = EnemyMoveOfDraw(Draw(battle));
   const Move move = state.EnemyMove == 2 ? Move::EnemySuicide : Move::EnemyAttack;
   Attacks::Make(battle, move);
   state.EnemyMoves = rt::Add(state.EnemyMoves, 1);
@@ -88,10 +82,18 @@ Move ChooseEnemyMove(Battle& battle) {
 void PickRandomEnemy(Battle& battle) {
   BattleState& state = battle.State;
   do {
-    const float r = Draw(battle);
-    const float x = static_cast<float>(rt::Sub(state.NumEnemies, 1)) * r + 1.0f;
-    state.PickedEnemy = rt::RoundHalfEven(x);
+    state.PickedEnemy = EnemyOfDraw(state.NumEnemies, Draw(battle));
   } while (state.Enemies(state.PickedEnemy).Alive == rt::kFalse);
+}
+
+Int16 EnemyMoveOfDraw(float r) {
+  const Int16 move = rt::RoundHalfEven(r + r);
+  return move == 0 ? Int16{1} : move;
+}
+
+Int16 EnemyOfDraw(Int16 numEnemies, float r) {
+  const float x = static_cast<float>(rt::Sub(numEnemies, 1)) * r + 1.0f;
+  return rt::RoundHalfEven(x);
 }
 
 }  // namespace duelmark::MoveChooser

@@ -14,4 +14,9 @@ Move ChooseEnemyMove(Battle& battle);
 // PickedEnemy becomes a random living Enemy; the outer indices weigh half the inner ones.
 void PickRandomEnemy(Battle& battle);
 
+// What a draw r decides: an Enemy's move (1 attack, 2 suicide), and the Enemy it names among
+// the given number, fallen or not.
+Int16 EnemyMoveOfDraw(float r);
+Int16 EnemyOfDraw(Int16 numEnemies, float r);
+
 }  // namespace duelmark::MoveChooser

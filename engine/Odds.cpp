@@ -7,7 +7,6 @@
 namespace duelmark::Odds {
 namespace {
 
-constexpr double kZ95 = 1.959963984540054;  // the normal distribution's 97.5th percentile
 constexpr int kHistogramRanges = 10;
 constexpr std::uint64_t kGolden = 0x9E3779B97F4A7C15ull;
 
@@ -17,35 +16,40 @@ std::uint64_t Mixed(std::uint64_t z) {
   return z ^ (z >> 31);
 }
 
-// The smallest length that at least the given share of the battles does not exceed.
-int Percentile(const std::vector<std::uint64_t>& battlesOfLength, std::uint64_t battles, double share) {
-  const auto rank = static_cast<std::uint64_t>(std::ceil(share * static_cast<double>(battles)));
-  std::uint64_t seen = 0;
-  for (std::size_t moves = 0; moves < battlesOfLength.size(); ++moves) {
-    seen += battlesOfLength[moves];
-    if (seen >= std::max<std::uint64_t>(rank, 1)) return static_cast<int>(moves);
+// The smallest length that at least the given share of the weight does not exceed. A share
+// met to within rounding counts as met: exact chances add up with the last bits astray.
+int Percentile(const std::vector<double>& weightOfLength, double total, double share) {
+  const double rank = share * total * (1 - 1e-12);
+  double seen = 0;
+  for (std::size_t moves = 0; moves < weightOfLength.size(); ++moves) {
+    seen += weightOfLength[moves];
+    if (weightOfLength[moves] > 0 && seen >= rank) return static_cast<int>(moves);
   }
   return 0;
 }
 
 // Up to ten ranges of equal width from the shortest battle to the 99th percentile; the last
 // one also holds the longer battles.
-std::vector<LengthRange> Histogram(const std::vector<std::uint64_t>& battlesOfLength, std::uint64_t battles) {
+std::vector<LengthRange> Histogram(const std::vector<double>& weightOfLength, double total) {
   std::vector<LengthRange> ranges;
-  if (battles == 0) return ranges;
-  const auto first = std::find_if(battlesOfLength.begin(), battlesOfLength.end(), [](auto n) { return n > 0; });
-  const int shortest = static_cast<int>(first - battlesOfLength.begin());
-  const int top = Percentile(battlesOfLength, battles, 0.99);
-  const int longest = static_cast<int>(battlesOfLength.size()) - 1;
+  if (total <= 0) return ranges;
+  const auto first = std::find_if(weightOfLength.begin(), weightOfLength.end(), [](double w) { return w > 0; });
+  const auto last = std::find_if(weightOfLength.rbegin(), weightOfLength.rend(), [](double w) { return w > 0; });
+  const int shortest = static_cast<int>(first - weightOfLength.begin());
+  const int longest = static_cast<int>(weightOfLength.rend() - last) - 1;
+  const int top = Percentile(weightOfLength, total, 0.99);
   const int width = (top - shortest + kHistogramRanges) / kHistogramRanges;
-  for (int from = shortest; from <= top; from += width) ranges.push_back({from, from + width - 1, false, 0});
+  for (int from = shortest; from <= top; from += width) ranges.push_back({from, from + width - 1, false, 0, 0});
   if (ranges.back().toMoves < longest) {
     ranges.back().toMoves = longest;
     ranges.back().open = true;
   }
   for (LengthRange& range : ranges) {
-    for (int moves = range.fromMoves; moves <= range.toMoves; ++moves)
-      range.battles += battlesOfLength[static_cast<std::size_t>(moves)];
+    double weight = 0;
+    for (int moves = range.fromMoves; moves <= std::min(range.toMoves, longest); ++moves)
+      weight += weightOfLength[static_cast<std::size_t>(moves)];
+    range.share = weight / total;
+    range.battles = static_cast<std::uint64_t>(weight);
   }
   return ranges;
 }
@@ -80,9 +84,8 @@ void Tally::Add(const Tally& other) {
     battlesOfLength[moves] += other.battlesOfLength[moves];
 }
 
-// Each re-seed takes the next of the block's clock ticks, which start at a point of their own.
-BlockDice::BlockDice(std::uint64_t seed, std::uint64_t block)
-    : ticks_(Mixed(Mixed(seed) ^ (block * kGolden + 1))), random_([this] { return ticks_ += kGolden; }) {}
+// The block's clock ticks start at a point of their own.
+BlockDice::BlockDice(std::uint64_t seed, std::uint64_t block) : ticks_(Mixed(Mixed(seed) ^ (block * kGolden + 1))) {}
 
 Tally FightBlock(const Settings& settings, std::uint64_t seed, std::uint64_t block, std::uint64_t count) {
   BlockDice dice(seed, block);
@@ -91,8 +94,22 @@ Tally FightBlock(const Settings& settings, std::uint64_t seed, std::uint64_t blo
   return tally;
 }
 
+void DescribeLengths(Figures& figures, const std::vector<double>& weightOfLength) {
+  double total = 0, totalMoves = 0;
+  for (std::size_t moves = 0; moves < weightOfLength.size(); ++moves) {
+    total += weightOfLength[moves];
+    totalMoves += static_cast<double>(moves) * weightOfLength[moves];
+  }
+  if (total <= 0) return;
+  figures.movesMean = totalMoves / total;
+  figures.movesMedian = Percentile(weightOfLength, total, 0.5);
+  figures.movesP90 = Percentile(weightOfLength, total, 0.9);
+  figures.histogram = Histogram(weightOfLength, total);
+}
+
 Figures Summary(const Tally& tally, std::uint64_t seed) {
   Figures figures;
+  figures.method = Method::Sampled;
   figures.battles = tally.battles;
   figures.heroWins = tally.heroWins;
   figures.enemyWins = tally.battles - tally.heroWins;
@@ -106,13 +123,7 @@ Figures Summary(const Tally& tally, std::uint64_t seed) {
   figures.heroWinRate = p;
   figures.heroWinRateLow = std::max(0.0, centre - half);
   figures.heroWinRateHigh = std::min(1.0, centre + half);
-  double totalMoves = 0;
-  for (std::size_t moves = 0; moves < tally.battlesOfLength.size(); ++moves)
-    totalMoves += static_cast<double>(moves) * static_cast<double>(tally.battlesOfLength[moves]);
-  figures.movesMean = totalMoves / n;
-  figures.movesMedian = Percentile(tally.battlesOfLength, tally.battles, 0.5);
-  figures.movesP90 = Percentile(tally.battlesOfLength, tally.battles, 0.9);
-  figures.histogram = Histogram(tally.battlesOfLength, tally.battles);
+  DescribeLengths(figures, std::vector<double>(tally.battlesOfLength.begin(), tally.battlesOfLength.end()));
   return figures;
 }
 

@@ -35,16 +35,25 @@ struct Tally {
 
 inline constexpr std::uint64_t kBlockBattles = 1000;
 
-// The dice of one block of a seeded run.
+inline constexpr double kZ95 = 1.959963984540054;  // the normal distribution's 97.5th percentile
+
+// The dice of one block of a seeded run: the program's generator, whose clock is the block's
+// own ticks.
 class BlockDice final : public rt::RandomSource {
  public:
   BlockDice(std::uint64_t seed, std::uint64_t block);
-  void Reseed() override { random_.Reseed(); }
-  float Next() override { return random_.Next(); }
+  // Each re-seed takes the next of the block's clock ticks.
+  void Reseed() override { state_.Reseed(ticks_ += kTick); }
+  float Next() override { return state_.Next(); }
+  float ReseedAndNext() override {
+    Reseed();
+    return Next();
+  }
 
  private:
+  static constexpr std::uint64_t kTick = 0x9E3779B97F4A7C15ull;
   std::uint64_t ticks_;
-  rt::ClockSeededRandom random_;
+  rt::GeneratorState state_;
 };
 
 // The first `count` battles of a block, unseen.
@@ -55,22 +64,32 @@ struct LengthRange {
   int fromMoves = 0;
   int toMoves = 0;
   bool open = false;
-  std::uint64_t battles = 0;
+  double share = 0;
+  std::uint64_t battles = 0;  // of the battles sampled
 };
 
+// Worked out exactly from every state the battle can reach, or sampled from battles fought.
+enum class Method { Exact, Sampled };
+
 struct Figures {
-  std::uint64_t battles = 0;
+  Method method = Method::Sampled;
+  std::size_t states = 0;  // exact: the states the battle can reach
+  std::uint64_t battles = 0;  // sampled: how many, and who won them, from which seed
   std::uint64_t heroWins = 0;
   std::uint64_t enemyWins = 0;
+  std::uint64_t seed = 0;
   double heroWinRate = 0;
-  double heroWinRateLow = 0;  // the 95 % interval (Wilson's score interval)
+  double heroWinRateLow = 0;  // the 95 % interval (Wilson's score interval); the rate when exact
   double heroWinRateHigh = 0;
   double movesMean = 0;
   int movesMedian = 0;
   int movesP90 = 0;
   std::vector<LengthRange> histogram;
-  std::uint64_t seed = 0;
 };
+
+// The lengths' figures (mean, median, 90th percentile, histogram) of battles of each length in
+// the given weights: numbers of battles, or chances.
+void DescribeLengths(Figures& figures, const std::vector<double>& weightOfLength);
 
 // What a tally of battles fought from the seed adds up to.
 Figures Summary(const Tally& tally, std::uint64_t seed);

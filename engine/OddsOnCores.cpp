@@ -4,7 +4,8 @@
 #include <stdexcept>
 #include <thread>
 
-#include "Odds.h"
+#include "Balance.h"
+#include "ExactOdds.h"
 
 namespace duelmark::Odds {
 
@@ -26,6 +27,31 @@ Tally FightOnCores(const Settings& settings, std::uint64_t battles, std::uint64_
   }
   for (std::size_t i = 1; i < tallies.size(); ++i) tallies[0].Add(tallies[i]);
   return tallies[0];
+}
+
+Figures WorkOut(const Settings& settings, const Way& way) {
+  if (!way.sample) {
+    if (auto exact = Exact(settings, way.maxStates)) return *exact;
+  }
+  return Summary(FightOnCores(settings, way.battles, way.seed, way.jobs), way.seed);
+}
+
+std::vector<Point> Curve(const Settings& settings, const Varied& varied, const Way& way) {
+  const std::vector<Int16> values = Values(varied);
+  std::vector<Point> points(values.size());
+  Way eachPoint = way;
+  eachPoint.jobs = 1;
+  std::atomic<std::size_t> next = 0;
+  const auto job = [&] {
+    for (std::size_t i = next++; i < values.size(); i = next++)
+      points[i] = {values[i], WorkOut(With(settings, varied, values[i]), eachPoint)};
+  };
+  {
+    std::vector<std::jthread> threads;
+    for (unsigned i = 1; i < std::max(1u, way.jobs); ++i) threads.emplace_back(job);
+    job();
+  }
+  return points;
 }
 
 }  // namespace duelmark::Odds
