@@ -1,5 +1,6 @@
 #include "ExactOdds.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -187,7 +188,8 @@ class Explorer {
     Figures figures;
     figures.method = Method::Exact;
     figures.states = keys_.size();
-    figures.heroWinRate = figures.heroWinRateLow = figures.heroWinRateHigh = heroWins;
+    // Chances added up may pass 1 in their last bit.
+    figures.heroWinRate = figures.heroWinRateLow = figures.heroWinRateHigh = std::clamp(heroWins, 0.0, 1.0);
     DescribeLengths(figures, chanceOfLength);
     return figures;
   }

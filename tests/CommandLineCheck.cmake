@@ -6,7 +6,13 @@ unset(ENV{QT_QPA_PLATFORM})
 # Each case: the arguments, split at ",", then the status, then how the answer begins.
 set(cases "--help/0/Usage: duelmark [options]" "--version/0/Duelmark ${VERSION}"
           "-platform,offscreen,-style,fusion,-v/0/Duelmark ${VERSION}" "--bogus/2/Unknown option 'bogus'."
-          "--odds,--battles,2000,--seed,7,--enemies,5,--json/0/{\"battles\":2000,\"heroWins\":"
+          "--odds,--battles,2000,--seed,7,--enemies,5,--json/0/{\"method\":\"sampled\",\"battles\":2000,\"heroWins\":"
+          "--odds,--enemies,2,--json/0/{\"method\":\"exact\",\"states\":"
+          "--odds,--enemies,5,--max-states,10,--battles,100/0/The Hero (Health 100, Attack 15, Defence 10, Magic 20, Magic Def. 10) against 5 Enemies (Health 20, Attack 15, Suicide Attack 30, Defence 5, Magic Def. 10), from 100 battles, seed"
+          "--odds,--vary,enemies=1..3,--csv/0/value,method,heroWinRate,heroWinRateLow,heroWinRateHigh,movesMean"
+          "--odds,--vary,hero-health=0..10:0/2/--vary's step must be" "--odds,--vary,nothing=1..2/2/--vary names no statistic"
+          "--odds,--vary,hero-health=10..1/2/--vary's range must go up" "--odds,--target,50/2/--target is an option of --vary."
+          "--odds,--vary,enemies=1..2,--target,101/2/--target must be a percentage" "--vary,enemies=1..2/2/--vary is an option of --odds."
           "--odds,--battles,500,--hero-health,80.5/0/The Hero (Health 80, Attack 15"
           "--odds,--enemy-magic-def,1e3/2/--enemy-magic-def must be a number from -32768 to 32767."
           "--odds,--enemies,6/2/--enemies must be a number from 1 to 5." "--odds,--battles,0/2/--battles must be a whole"
@@ -41,3 +47,12 @@ foreach(jobs 1 2 5)
     message(FATAL_ERROR "--jobs ${jobs} changed the odds:\n${out}\n--jobs 1 said:\n${one_job}")
   endif()
 endforeach()
+
+# A curve's picture is a standalone SVG file.
+set(picture ${CMAKE_CURRENT_BINARY_DIR}/curve.svg)
+execute_process(COMMAND ${PROGRAM} --odds --vary enemies=1..5 --target 95 --plot ${picture} RESULT_VARIABLE status
+                OUTPUT_VARIABLE out)
+file(READ ${picture} svg)
+if(NOT status EQUAL 0 OR NOT svg MATCHES "^<\\?xml[^\n]*\n<svg xmlns=\"http://www.w3.org/2000/svg\"" OR NOT out MATCHES "crosses 95.00 %")
+  message(FATAL_ERROR "--plot: status ${status}, said:\n${out}")
+endif()

@@ -17,6 +17,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # Room for a long digit string; for a hundred or so of a user's events.
 case $name in
   number_text) max_len=256 ;;
+  command_line) max_len=200 ;;
   *) max_len=1024 ;;
 esac
 
