@@ -1,5 +1,6 @@
 // The three move animations: 60 ticks of 50 ms in which the move's figure rises 10 twips a
-// tick; the last tick clears the move, runs the end checks, redraws and starts the pause.
+// tick; the last tick clears the move and asks the battle for its next beat, which runs the
+// checks after the move and redraws, then starts the pause unless a side has fallen.
 #include "FrmBattle.h"
 
 namespace duelmark {
