@@ -161,29 +161,37 @@ class Explorer {
   Figures Follow() const {
     std::vector<double> chanceOfLength(1, 0.0);
     double heroWins = 0;
+    // The chance of being in each state before the next move, and the states where it is not 0.
     std::vector<double> now(keys_.size(), 0.0), next(keys_.size(), 0.0);
+    std::vector<std::uint32_t> held{0}, nextHeld;
+    std::vector<std::uint32_t> heldAtMove(keys_.size(), 0);
     now[0] = 1.0;
-    for (double left = 1.0; left > kExactTail;) {
-      double ended = 0;
-      for (std::size_t s = 0; s < now.size(); ++s) {
+    for (std::uint32_t move = 1; !held.empty(); ++move) {
+      double ended = 0, left = 0;
+      for (const std::uint32_t s : held) {
         const double mass = now[s];
-        if (mass == 0) continue;
         now[s] = 0;
         for (std::uint32_t i = firstStep_[s]; i < firstStep_[s + 1]; ++i) {
           const Step& step = steps_[i];
           const double share = mass * step.chance;
-          if (step.to < kEnemiesWon) {
-            next[step.to] += share;
-          } else {
+          if (step.to >= kEnemiesWon) {
             ended += share;
             if (step.to == kHeroWon) heroWins += share;
+            continue;
           }
+          if (heldAtMove[step.to] != move) {
+            heldAtMove[step.to] = move;
+            nextHeld.push_back(step.to);
+          }
+          next[step.to] += share;
+          left += share;
         }
       }
       chanceOfLength.push_back(ended);
-      left = 0;
-      for (const double mass : next) left += mass;
       now.swap(next);
+      held.swap(nextHeld);
+      nextHeld.clear();
+      if (left <= kExactTail) break;
     }
     Figures figures;
     figures.method = Method::Exact;
