@@ -6,6 +6,9 @@
 namespace rt {
 namespace {
 
+// U+2212 in UTF-8: the minus sign that word processors and many web pages write.
+constexpr std::string_view kMinusSign = "\xE2\x88\x92";
+
 // A copied spreadsheet cell ends in a line break, which a desktop text box keeps on paste and
 // shows as nothing; around a number it is a blank like a space.
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -44,6 +47,9 @@ NumberTextResult ParseNumber(std::string_view text, NumberFormat format) {
   if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
     negative = text.front() == '-';
     text.remove_prefix(1);
+  } else if (text.starts_with(kMinusSign)) {
+    negative = true;
+    text.remove_prefix(kMinusSign.size());
   }
 
   // Magnitudes beyond this bound are out of range whatever follows; capping keeps it exact.

@@ -56,7 +56,9 @@ TEST(Numbers, ParsesBlanksSignsAndFractionsWithinTheSixteenBitRange) {
                                     {"32767", 32767},
                                     {"-32768", -32768},
                                     {"32767.4", 32767},
-                                    {"-32768.5", -32768}}) {
+                                    {"-32768.5", -32768},
+                                    {"\u221232768", -32768},  // the typographic minus sign, as pasted
+                                    {" \u22122.5", -2}}) {
     EXPECT_EQ(std::get<rt::Int16>(ParseNumber(text)), value) << '"' << text << '"';
   }
   EXPECT_EQ(std::get<rt::Int16>(ParseNumber("3,5", {.decimal = ',', .group = '.'})), 4);
@@ -67,7 +69,7 @@ TEST(Numbers, ParsesBlanksSignsAndFractionsWithinTheSixteenBitRange) {
 
 TEST(Numbers, RefusesEverythingThatIsNotAPlainDecimalNumber) {
   for (const char* text : {"", "   ", "-", "+", ".", "12abc", "abc", "1,000", "1e3", "&H10", "0x10", "$5", "5 5", "--5",
-                           "+-5", "- 5", "1.2.3", "3,5", "4\n2"}) {
+                           "+-5", "- 5", "1.2.3", "3,5", "4\n2", "1\u00A0000", "\u2212-5", "-\u22125", "\u2212"}) {
     EXPECT_EQ(std::get<NumberTextError>(ParseNumber(text)), NumberTextError::NotANumber) << '"' << text << '"';
   }
 }

@@ -39,6 +39,9 @@ std::optional<Decimal> Read(std::string_view text, rt::NumberFormat format) {
   if (text.front() == '+' || text.front() == '-') {
     decimal.negative = text.front() == '-';
     text.remove_prefix(1);
+  } else if (text.starts_with("\u2212")) {  // the typographic minus sign
+    decimal.negative = true;
+    text.remove_prefix(std::string_view("\u2212").size());
   }
   const auto separator = std::find_if(
       text.begin(), text.end(), [format](char c) { return c == format.decimal || (c == '.' && format.group != '.'); });
