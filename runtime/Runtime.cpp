@@ -52,7 +52,7 @@ void Runtime::PlaceFirstFocus(Window& window) {
 }
 
 void Runtime::UserFocused(Control& control) {
-  if (ended_ || !control.Owner().loaded_) return;
+  if (!TakesFocus(control.Kind()) || !UserCanReach(control)) return;
   control.Owner().focused_ = &control;
   control.Owner().coveredFocus_ = nullptr;
 }
@@ -219,6 +219,12 @@ void Runtime::PropertyWritten(Control& control, Property property) {
 
 void Runtime::ShowMessage(Window& over, const std::string& text, std::function<void()> then) {
   if (ended_ || !over.loaded_) return;
+  // One box at a time: a box asked for while another is open, or its `then` still to run,
+  // waits for its turn.
+  if (message_ || closedMessage_) {
+    waitingMessages_.push_back({&over, text, std::move(then)});
+    return;
+  }
   message_ = OpenMessage{&over, std::move(then)};
   // Whatever the view does, ShowMessage returns before `then` runs: within it, the box closed
   // at once waits for the event that showed it to return.
@@ -278,6 +284,12 @@ void Runtime::AfterEvent() {
     // Delivered, it comes back here once it has run.
     if (closed.then && !ended_ && closed.over->loaded_) return Deliver(*closed.over, {}, closed.then);
   }
+  if (!message_ && !waitingMessages_.empty()) {
+    WaitingMessage next = std::move(waitingMessages_.front());
+    waitingMessages_.pop_front();
+    // Shown, it comes back here once it has been closed at once or handed to the view.
+    return ShowMessage(*next.over, next.text, std::move(next.then));
+  }
   unloaded_.clear();
   // The program ends when its last visible window has gone; a window loaded but never shown
   // must not keep it alive with nothing on the screen.
@@ -288,6 +300,7 @@ void Runtime::AfterEvent() {
 void Runtime::Discard(Window& window) {
   if (message_ && message_->over == &window) message_.reset();
   if (closedMessage_ && closedMessage_->over == &window) closedMessage_.reset();
+  std::erase_if(waitingMessages_, [&window](const WaitingMessage& waiting) { return waiting.over == &window; });
   window.loaded_ = false;
   window.visible_ = false;
   if (observer_) observer_->WindowUnloaded(window);

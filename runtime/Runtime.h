@@ -1,6 +1,7 @@
 #pragma once
 // The window runtime: owns the windows, delivers their events one at a time, drives their
 // timers from its clock, holds the random generator and writes the trace.
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -55,7 +56,8 @@ class Runtime {
   // A message box over the window, which holds every window's input until it is closed. It
   // returns at once; the program goes on with `then` as an event of its own once the user has
   // closed the box, on every backend alike, and not at all if the window or the program has
-  // gone by then. A box that no view shows, nobody can read: it closes at once.
+  // gone by then. A box that no view shows, nobody can read: it closes at once. Boxes asked for
+  // while one is open are shown one after the other, each `then` run once, in order.
   void ShowMessage(Window& over, const std::string& text, std::function<void()> then = {});
   void MessageClosed();  // by the view, when the user has closed the box
 
@@ -84,7 +86,7 @@ class Runtime {
   void Click(Control& control);
   void UserEdit(Control& control, std::string text);  // typing in a text box, choosing in a list
   void UserClose(Window& window);
-  void UserFocused(Control& control);  // the user moved the keyboard focus to the control
+  void UserFocused(Control& control);  // the user moved the keyboard focus to the control, if reachable
   // Escape closes a dialog, as its close box does; answers whether the key was used.
   bool UserPressedEscape(Window& window);
 
@@ -125,6 +127,12 @@ class Runtime {
   };
   std::optional<OpenMessage> message_;
   std::optional<OpenMessage> closedMessage_;  // its `then` runs once the current event has returned
+  struct WaitingMessage {
+    Window* over;
+    std::string text;
+    std::function<void()> then;
+  };
+  std::deque<WaitingMessage> waitingMessages_;  // asked for while a box was open, in order
   NumberFormat numberFormat_;
   std::vector<std::unique_ptr<Window>> windows_;
   std::vector<std::unique_ptr<Window>> unloaded_;  // destroyed once the current event has returned

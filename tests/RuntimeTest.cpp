@@ -218,7 +218,16 @@ TEST_F(RuntimeTest, TheProgramGoesOnAfterAMessageOnceTheUserHasClosedItAndOnlyIf
   Runtime().SetObserver(nullptr);
   Runtime().Click(p.cmdGo);
   EXPECT_EQ(order, (std::vector<std::string>{"shown", "then", "shown", "then"}));
+  // Boxes asked for while one is open follow it one at a time, each going on once, in order.
   Runtime().SetObserver(&viewer);
+  order.clear();
+  for (const char* text : {"First", "Second", "Third"})
+    Runtime().ShowMessage(p, text, [&order, text] { order.push_back(text); });
+  for (const char* text : {"First", "Second", "Third"}) {
+    EXPECT_EQ(viewer.shown.back(), text);
+    Runtime().MessageClosed();
+  }
+  EXPECT_EQ(order, (std::vector<std::string>{"First", "Second", "Third"}));
   Runtime().ShowMessage(p, "Too late", [&wentOn] { ++wentOn; });
   p.Unload();
   Runtime().MessageClosed();
@@ -336,15 +345,20 @@ TEST_F(RuntimeTest, InputReachesOnlyWhatTheUserCanReach) {
     w.Show();
     Runtime().UserEdit(w.cmdIn, "typed");  // only boxes take typing
     EXPECT_EQ(w.cmdIn.Text(), "") << c.unreachable;
+    Runtime().UserFocused(w.cmdIn);
     c.block(w, true);
     Runtime().Click(w.cmdIn);
     Runtime().UserEdit(w.txtIn, "typed");
+    Runtime().UserFocused(w.txtIn);
+    EXPECT_NE(w.Focused(), &w.txtIn) << c.unreachable;
     const bool escaped = Runtime().UserPressedEscape(w);
     EXPECT_EQ(w.clicks, 0) << c.unreachable;
     EXPECT_EQ(w.txtIn.Text(), "") << c.unreachable;
     c.block(w, false);
     Runtime().Click(w.cmdIn);
     Runtime().UserEdit(w.txtIn, "typed");
+    Runtime().UserFocused(w.txtIn);
+    EXPECT_EQ(w.Focused(), &w.txtIn) << c.unreachable;
     EXPECT_EQ(w.clicks, 1) << c.unreachable;
     EXPECT_EQ(w.txtIn.Text(), "typed") << c.unreachable;
     // Escape and the close box are refused under a message box alone.
