@@ -24,6 +24,15 @@ enum class Role { ByKind, Announcer };
 // selected, or as its window's first focus, which arrives as Tab brings it (a text box then
 // selects its text once the focus has been announced).
 enum class FocusWay { Program, ProgramSelectingAll, FirstOfWindow };
+// Whether a text box that takes the focus this way selects its whole text.
+constexpr bool SelectsText(FocusWay way) { return way != FocusWay::Program; }
+// Where a window's focus goes when none of its controls can have it: on the whole window, read
+// in full, when it opens so (the report); on its caption, said alone, when its control has lost
+// the focus (Start, pressed), where the whole window would be read again.
+enum class WindowFocus { WholeWindow, Caption };
+constexpr WindowFocus WindowFocusOf(FocusWay way) {
+  return way == FocusWay::FirstOfWindow ? WindowFocus::WholeWindow : WindowFocus::Caption;
+}
 
 std::string_view PropertyName(Property property);
 

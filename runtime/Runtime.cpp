@@ -48,7 +48,7 @@ void Runtime::PlaceFirstFocus(Window& window) {
   for (Control* control : TabOrder(window)) {
     if (CanTakeFocus(*control)) return FocusRequested(*control, FocusWay::FirstOfWindow);
   }
-  if (observer_) observer_->WindowFocused(window, FocusWay::FirstOfWindow);
+  if (observer_) observer_->WindowFocused(window, WindowFocusOf(FocusWay::FirstOfWindow));
 }
 
 void Runtime::UserFocused(Control& control) {
@@ -95,7 +95,7 @@ void Runtime::KeepFocusReachable(Window& window) {
       }
     }
     window.focused_ = nullptr;
-    if (observer_) observer_->WindowFocused(window, FocusWay::Program);
+    if (observer_) observer_->WindowFocused(window, WindowFocusOf(FocusWay::Program));
   } else if (window.coveredFocus_ && CanTakeFocus(*window.coveredFocus_)) {
     FocusRequested(*window.coveredFocus_, FocusWay::Program);
   }
@@ -146,6 +146,12 @@ void Runtime::UserClose(Window& window) {
   // A window loaded but not shown has no close box to press.
   if (message_ || !window.visible_) return;
   Deliver(window, {}, [&window] { window.UserClosed(); });
+}
+
+bool Runtime::UserPressedEnter(Control& control) {
+  if (control.Kind() != ControlKind::CommandButton || !UserCanReach(control)) return false;
+  Click(control);
+  return true;
 }
 
 bool Runtime::UserPressedEscape(Window& window) {

@@ -89,6 +89,9 @@ class Runtime {
   void UserFocused(Control& control);  // the user moved the keyboard focus to the control, if reachable
   // Escape closes a dialog, as its close box does; answers whether the key was used.
   bool UserPressedEscape(Window& window);
+  // Enter presses a focused button, as Space does: these windows have no default button.
+  // Answers whether the key was used.
+  bool UserPressedEnter(Control& control);
 
   // Timers: the next moment a tick is due, and the delivery of every tick due by now.
   std::optional<Micros> NextTimerDue() const;

@@ -9,6 +9,7 @@ class Control;
 class Window;
 enum class Property;
 enum class FocusWay;
+enum class WindowFocus;
 
 class RuntimeObserver {
  public:
@@ -21,9 +22,9 @@ class RuntimeObserver {
   // The next tick is due at another moment (Runtime::MillisecondsToNextTick), or none is.
   virtual void TimersChanged() {}
   virtual void FocusRequested(Control&, FocusWay) {}
-  // The window itself takes the keyboard focus: none of its controls can, as it first takes
-  // the focus (FirstOfWindow) or once its control has lost it (Program).
-  virtual void WindowFocused(Window&, FocusWay) {}
+  // The window itself takes the keyboard focus, as a whole or on its caption (WindowFocusOf):
+  // none of its controls can, as it first takes the focus or once its control has lost it.
+  virtual void WindowFocused(Window&, WindowFocus) {}
   // Frames now cover other controls of the window than before (Window::Covered).
   virtual void CoverChanged(Window&) {}
   // A message box over the window. A view that shows it answers true and calls

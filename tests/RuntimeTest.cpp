@@ -348,6 +348,7 @@ TEST_F(RuntimeTest, InputReachesOnlyWhatTheUserCanReach) {
     Runtime().UserFocused(w.cmdIn);
     c.block(w, true);
     Runtime().Click(w.cmdIn);
+    EXPECT_FALSE(Runtime().UserPressedEnter(w.cmdIn)) << c.unreachable;
     Runtime().UserEdit(w.txtIn, "typed");
     Runtime().UserFocused(w.txtIn);
     EXPECT_NE(w.Focused(), &w.txtIn) << c.unreachable;
@@ -355,7 +356,8 @@ TEST_F(RuntimeTest, InputReachesOnlyWhatTheUserCanReach) {
     EXPECT_EQ(w.clicks, 0) << c.unreachable;
     EXPECT_EQ(w.txtIn.Text(), "") << c.unreachable;
     c.block(w, false);
-    Runtime().Click(w.cmdIn);
+    EXPECT_FALSE(Runtime().UserPressedEnter(w.txtIn));  // Enter presses a button alone
+    EXPECT_TRUE(Runtime().UserPressedEnter(w.cmdIn)) << c.unreachable;
     Runtime().UserEdit(w.txtIn, "typed");
     Runtime().UserFocused(w.txtIn);
     EXPECT_EQ(w.Focused(), &w.txtIn) << c.unreachable;

@@ -31,11 +31,8 @@ void ButtonView::Sync(Property property) {
 void ButtonView::Detach() { disconnect(this, &QPushButton::clicked, nullptr, nullptr); }
 
 void ButtonView::keyPressEvent(QKeyEvent* event) {
-  // Enter presses a focused button, as Space does: these windows have no default button.
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    click();
-    return;
-  }
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && control_.Owner().Runtime().UserPressedEnter(control_)) return;
   QPushButton::keyPressEvent(event);
 }
 

@@ -93,10 +93,12 @@ void QtHost::FocusRequested(Control& control, FocusWay way) {
   // has been announced.
   view->Widget().setFocus(way == FocusWay::FirstOfWindow ? Qt::TabFocusReason : Qt::OtherFocusReason);
   auto* edit = dynamic_cast<QLineEdit*>(&view->Widget());
-  if (edit && way == FocusWay::ProgramSelectingAll) edit->selectAll();
+  if (edit && SelectsText(way)) edit->selectAll();
 }
 
-void QtHost::WindowFocused(Window& window, FocusWay) {
+// A desktop window's caption is its title bar, which the window manager draws and a screen
+// reader says as the window takes the focus: the window itself draws both places alike.
+void QtHost::WindowFocused(Window& window, WindowFocus) {
   if (FormView* form = ViewOf(window)) form->setFocus(Qt::OtherFocusReason);
 }
 

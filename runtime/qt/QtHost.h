@@ -25,7 +25,7 @@ class QtHost final : public QObject, public RuntimeObserver {
   void PropertyChanged(Control& control, Property property) override;
   void TimersChanged() override;
   void FocusRequested(Control& control, FocusWay way) override;
-  void WindowFocused(Window& window, FocusWay way) override;
+  void WindowFocused(Window& window, WindowFocus focus) override;
   void CoverChanged(Window& window) override;
   bool MessageShown(Window& over, const std::string& text) override;
   void AccessibleNameChanged(Control& control) override;

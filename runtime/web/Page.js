@@ -104,6 +104,13 @@ mergeInto(LibraryManager.library, {
     switch (element.tagName) {
       case 'BUTTON':
         element.addEventListener('click', () => Module['_web_clicked'](id));
+        // What Enter does on a button is the runtime's to say, not the browser's.
+        element.addEventListener('keydown', event => {
+          if (event.key === 'Enter' && !event.repeat) {
+            event.preventDefault();
+            Module['_web_enter'](id);
+          }
+        });
         break;
       case 'INPUT':
         element.addEventListener('input', () => withText(element.value, p => Module['_web_edited'](id, p)));

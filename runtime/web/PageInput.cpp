@@ -9,6 +9,10 @@ EMSCRIPTEN_KEEPALIVE void web_clicked(int elementId) {
   if (auto* host = rt::web::WebHost::Active()) host->Clicked(elementId);
 }
 
+EMSCRIPTEN_KEEPALIVE void web_enter(int elementId) {
+  if (auto* host = rt::web::WebHost::Active()) host->EnterPressed(elementId);
+}
+
 EMSCRIPTEN_KEEPALIVE void web_edited(int elementId, const char* text) {
   if (auto* host = rt::web::WebHost::Active()) host->Edited(elementId, text);
 }

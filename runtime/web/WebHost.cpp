@@ -76,16 +76,12 @@ void WebHost::TimersChanged() {
 }
 
 void WebHost::FocusRequested(Control& control, FocusWay way) {
-  if (ControlElement* element = ElementOf(control)) web_focus(element->Outer().Id(), way == FocusWay::Program ? 0 : 1);
+  if (ControlElement* element = ElementOf(control)) web_focus(element->Outer().Id(), SelectsText(way) ? 1 : 0);
 }
 
-void WebHost::WindowFocused(Window& window, FocusWay way) {
-  WindowPanel* panel = PanelOf(window);
-  if (!panel) return;
-  // A window that opens with the focus on itself (the report) is read in full; one whose
-  // control has lost the focus (Start, pressed) gives it to its caption, which a screen reader
-  // says alone, where it would read the whole window again.
-  web_focus(way == FocusWay::FirstOfWindow ? panel->Id() : panel->CaptionId(), 0);
+void WebHost::WindowFocused(Window& window, WindowFocus focus) {
+  if (WindowPanel* panel = PanelOf(window))
+    web_focus(focus == WindowFocus::WholeWindow ? panel->Id() : panel->CaptionId(), 0);
 }
 
 void WebHost::CoverChanged(Window& window) {
@@ -118,6 +114,14 @@ void WebHost::Clicked(int elementId) {
     }
   }
   if (Control* control = InputControl(elementId)) control->Owner().Runtime().Click(*control);
+}
+
+// A window's close box is the page's, and Enter presses it as a click does.
+void WebHost::EnterPressed(int elementId) {
+  Control* control = InputControl(elementId);
+  if (!control) return Clicked(elementId);
+  LearnNumberFormat();
+  control->Owner().Runtime().UserPressedEnter(*control);
 }
 
 void WebHost::Edited(int elementId, std::string text) {

@@ -26,7 +26,7 @@ class WebHost final : public RuntimeObserver {
   void PropertyChanged(Control& control, Property property) override;
   void TimersChanged() override;
   void FocusRequested(Control& control, FocusWay way) override;
-  void WindowFocused(Window& window, FocusWay way) override;
+  void WindowFocused(Window& window, WindowFocus focus) override;
   void CoverChanged(Window& window) override;
   bool MessageShown(Window& over, const std::string& text) override;
   void AccessibleNameChanged(Control& control) override;
@@ -35,6 +35,7 @@ class WebHost final : public RuntimeObserver {
 
   // Input from the page, by element number.
   void Clicked(int elementId);
+  void EnterPressed(int elementId);
   void Edited(int elementId, std::string text);
   void Focused(int elementId);
   bool EscapePressed(int panelId);  // answers whether the key was used

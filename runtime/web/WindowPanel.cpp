@@ -1,56 +1,11 @@
 #include "WindowPanel.h"
 
-#include <algorithm>
-
 #include "Css.h"
 #include "Pixels.h"
 #include "Stacking.h"
 #include "TabOrder.h"
 
 namespace rt::web {
-namespace {
-
-struct Place {
-  double top, left;
-  int depth;  // how many frames hold the control
-};
-
-Place InWindow(const Control& control) {
-  Place place{control.TopInWindow(), control.LeftInWindow(), 0};
-  for (const Control* frame = control.Container(); frame; frame = frame->Container()) ++place.depth;
-  return place;
-}
-
-// Reading order: row by row from the top of the window, each row from the left; a frame
-// before what it holds.
-bool ReadsBefore(const Control* a, const Control* b) {
-  const Place first = InWindow(*a), second = InWindow(*b);
-  if (first.top != second.top) return first.top < second.top;
-  if (first.left != second.left) return first.left < second.left;
-  return first.depth < second.depth;
-}
-
-bool Holds(const Control& frame, const Control& control) {
-  for (const Control* holder = control.Container(); holder; holder = holder->Container()) {
-    if (holder == &frame) return true;
-  }
-  return false;
-}
-
-// Where the control stands in the tab order: a frame where the first control it holds that
-// takes the focus does, any other control where its own tab index puts it.
-int TabPlace(const Control& control, const std::vector<Control*>& controls) {
-  int place = control.Look().tabIndex;
-  bool holdsFocusable = false;
-  for (const Control* inside : controls) {
-    if (!TakesFocus(inside->Kind()) || !(inside == &control || Holds(control, *inside))) continue;
-    place = holdsFocusable ? std::min(place, inside->Look().tabIndex) : inside->Look().tabIndex;
-    holdsFocusable = true;
-  }
-  return place;
-}
-
-}  // namespace
 
 WindowPanel::WindowPanel(Window& window)
     : window_(window),
@@ -123,11 +78,8 @@ void WindowPanel::CreateElements(const Control* container, int parentId) {
   for (Control* control : all) {
     if (control->Container() == container) inside.push_back(control);
   }
-  // The page's Tab follows the order of its elements: they stand in the design's tab order,
-  // and what does not take the focus in reading order among them.
-  std::stable_sort(inside.begin(), inside.end(), ReadsBefore);
-  std::stable_sort(inside.begin(), inside.end(),
-                   [&all](const Control* a, const Control* b) { return TabPlace(*a, all) < TabPlace(*b, all); });
+  // The page's Tab follows the order of its elements.
+  inside = ElementOrder(inside, all);
   const std::string textColor = window_.Look().foreColor ? CssColor(*window_.Look().foreColor) : "var(--window-text)";
   for (Control* control : inside) {
     auto& element = elements_[control] = std::make_unique<ControlElement>(*control, parentId, textColor);
