@@ -23,12 +23,11 @@
 #include <thread>
 #include <vector>
 
-#include "BattleState.h"
 #include "FrmBattle.h"
 #include "FrmEnd.h"
 #include "QtHost.h"
 #include "Runtime.h"
-#include "Statistics.h"
+#include "Settings.h"
 
 namespace {
 
@@ -94,9 +93,9 @@ std::vector<Phase> WatchBattle(int enemies) {
     }
   });
   rt::qt::QtHost host(runtime, QStringLiteral("Duelmark"));
-  duelmark::ResetBattleState();
-  duelmark::Battle::SetUp(duelmark::SettingsOf({.enemies = static_cast<rt::Int16>(enemies)}));
-  duelmark::frmBattle().Show();
+  duelmark::Settings settings = duelmark::DefaultSettings();
+  settings.NumEnemies = static_cast<rt::Int16>(enemies);
+  duelmark::frmBattle(settings).Show();
   runtime.Click(duelmark::frmBattle().cmdStart);
   QApplication::exec();
   rt::program = nullptr;

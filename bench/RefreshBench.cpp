@@ -1,11 +1,13 @@
 // How long one redraw of the battlefield takes on the runtime's core.
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 #include "Battle.h"
-#include "BattleState.h"
 #include "FrmBattle.h"
 #include "Random.h"
 #include "Runtime.h"
+#include "Settings.h"
 
 namespace {
 
@@ -13,13 +15,13 @@ void BM_RefreshBattlefield(benchmark::State& state) {
   using namespace duelmark;
   rt::Runtime runtime(std::make_unique<rt::VirtualClock>(), std::make_unique<rt::ClockSeededRandom>([] { return 1u; }));
   rt::program = &runtime;
-  ResetBattleState();
-  State.NumEnemies = 5;
-  for (int i = 1; i <= 5; ++i) State.Enemies(i) = {.Health = 20, .MaxHealth = 20, .Alive = rt::kTrue};
-  frmBattle();
+  // Five Enemies, all standing: every row of the health table is drawn.
+  Settings settings = DefaultSettings();
+  settings.NumEnemies = 5;
+  Battle& battle = frmBattle(settings).Fight();
   for (auto _ : state) {
-    State.Turn = static_cast<rt::Int16>((State.Turn + 1) % 6);
-    Battle::RefreshBattlefield();
+    battle.State.Turn = static_cast<rt::Int16>((battle.State.Turn + 1) % 6);
+    battle.RefreshBattlefield();
   }
   rt::program = nullptr;
 }

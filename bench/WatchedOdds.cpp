@@ -14,6 +14,7 @@
 #include "FrmEnd.h"
 #include "Odds.h"
 #include "Runtime.h"
+#include "Settings.h"
 #include "VirtualTime.h"
 
 namespace {
@@ -21,18 +22,17 @@ namespace {
 using namespace duelmark;
 
 // Whether the Hero won a whole program of the given setting, its draws seeded by `seed`.
-bool HeroWinsWatched(const Setting& setting, std::uint64_t seed) {
+bool HeroWinsWatched(const Settings& setting, std::uint64_t seed) {
   auto owned = std::make_unique<rt::VirtualClock>();
   rt::VirtualClock& clock = *owned;
   std::uint64_t ticks = seed;
   rt::Runtime runtime(std::move(owned), std::make_unique<rt::ClockSeededRandom>([&ticks] { return ticks += 7919; }));
   rt::program = &runtime;
-  ResetBattleState();
   FrmBattleSettings& settings = frmBattleSettings();
   settings.Show();
-  runtime.UserEdit(settings.lstNumEn, rt::ToText(setting.enemies));
+  runtime.UserEdit(settings.lstNumEn, rt::ToText(setting.NumEnemies));
   for (std::size_t i = 0; i < kStatistics.size(); ++i)
-    runtime.UserEdit(settings.StatisticBox(i), rt::ToText(setting.values[i]));
+    runtime.UserEdit(settings.StatisticBox(i), rt::ToText(Value(setting, kStatistics[i])));
   runtime.Click(settings.cmdStart);
   runtime.Click(frmBattle().cmdStart);
   while (runtime.NextTimerDue()) rt::AdvanceBy(runtime, clock, rt::Milliseconds(3'600'000));
@@ -41,9 +41,10 @@ bool HeroWinsWatched(const Setting& setting, std::uint64_t seed) {
   return heroWon;
 }
 
-Setting With(int enemies, std::initializer_list<std::pair<std::size_t, Int16>> changes) {
-  Setting setting{.enemies = static_cast<Int16>(enemies)};
-  for (auto [statistic, value] : changes) setting.values[statistic] = value;
+Settings With(int enemies, std::initializer_list<std::pair<std::size_t, Int16>> changes) {
+  Settings setting = DefaultSettings();
+  setting.NumEnemies = static_cast<Int16>(enemies);
+  for (auto [statistic, value] : changes) SetValue(setting, kStatistics[statistic], value);
   return setting;
 }
 
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
   const int programs = argc > 1 ? std::atoi(argv[1]) : 2000;
   struct Named {
     const char* name;
-    Setting setting;
+    Settings setting;
   };
   // Indices as in the statistics' table: 0 Hero Health, 1 Attack, 2 Defence, 3 Magic, ...
   const Named settings[] = {
@@ -66,7 +67,7 @@ int main(int argc, char** argv) {
               programs);
   std::uint64_t seed = 1;
   for (const Named& named : settings) {
-    Odds::Run run(SettingsOf(named.setting), 100'000, 20261208);
+    Odds::Run run(named.setting, 100'000, 20261208);
     run.Fight(100'000);
     const Odds::Figures odds = run.Summary();
     int heroWins = 0;

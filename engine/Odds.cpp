@@ -4,6 +4,12 @@
 #include <cmath>
 #include <stdexcept>
 
+#if defined(__GNUC__)
+#define DUELMARK_FOLDED [[gnu::flatten]]
+#else
+#define DUELMARK_FOLDED
+#endif
+
 namespace duelmark::Odds {
 namespace {
 
@@ -85,14 +91,18 @@ void Tally::Add(const Tally& other) {
 }
 
 // The block's clock ticks start at a point of their own.
-BlockDice::BlockDice(std::uint64_t seed, std::uint64_t block) : ticks_(Mixed(Mixed(seed) ^ (block * kGolden + 1))) {}
+BlockDice::BlockDice(std::uint64_t seed, std::uint64_t block) : now_{Mixed(Mixed(seed) ^ (block * kGolden + 1)), {}} {}
 
-Tally FightBlock(const Settings& settings, std::uint64_t seed, std::uint64_t block, std::uint64_t count) {
+// The odds' hot loop: the battle's steps, each a call of its own where the battle window takes
+// them one at a time, are folded into it where the compiler can (GCC and Clang).
+DUELMARK_FOLDED Tally FightBlock(const Settings& settings, std::uint64_t seed, std::uint64_t block,
+                                 std::uint64_t count) {
   BlockDice dice(seed, block);
   Tally tally;
   for (std::uint64_t i = 0; i < count; ++i) tally.Add(FightBattle(settings, dice, unseen));
   return tally;
 }
+#undef DUELMARK_FOLDED
 
 void DescribeLengths(Figures& figures, const std::vector<double>& weightOfLength) {
   double total = 0, totalMoves = 0;

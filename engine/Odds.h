@@ -42,18 +42,47 @@ inline constexpr double kZ95 = 1.959963984540054;  // the normal distribution's 
 class BlockDice final : public rt::RandomSource {
  public:
   BlockDice(std::uint64_t seed, std::uint64_t block);
-  // Each re-seed takes the next of the block's clock ticks.
-  void Reseed() override { state_.Reseed(ticks_ += kTick); }
-  float Next() override { return state_.Next(); }
+  void Reseed() override {
+    Settle();
+    Step(now_);
+  }
+  float Next() override {
+    Settle();
+    return now_.state.Next();
+  }
+  // Each draw is worked out one draw ahead, while the battle still acts on the one before, so
+  // that the value is ready when a decision asks for it.
   float ReseedAndNext() override {
-    Reseed();
-    return Next();
+    if (!ahead_) LookAhead();
+    const float r = next_;
+    LookAhead();
+    return r;
   }
 
  private:
+  struct Dice {
+    std::uint64_t ticks;
+    rt::GeneratorState state;
+  };
   static constexpr std::uint64_t kTick = 0x9E3779B97F4A7C15ull;
-  std::uint64_t ticks_;
-  rt::GeneratorState state_;
+  // A re-seed takes the next of the block's clock ticks.
+  static void Step(Dice& dice) { dice.state.Reseed(dice.ticks += kTick); }
+  void LookAhead() {
+    before_ = now_;
+    Step(now_);
+    next_ = now_.state.Next();
+    ahead_ = true;
+  }
+  // The dice as the draws taken so far leave them, for a re-seed or a value asked for alone.
+  void Settle() {
+    if (ahead_) now_ = before_;
+    ahead_ = false;
+  }
+
+  Dice now_;
+  Dice before_{};
+  float next_ = 0;
+  bool ahead_ = false;
 };
 
 // The first `count` battles of a block, unseen.
