@@ -29,30 +29,30 @@ EnemyRecord& EnemyHit(BattleState& state, Int16Member<EnemyRecord> statistic) {
 void HeroAttack(Battle& battle) {
   BattleState& state = battle.State;
   HeroHit(state, state.Hero.Attack, &EnemyRecord::Defence, &BattleState::AttackEstimate);
-  battle.Stage().ShowMove(Move::HeroAttack, state);
+  battle.ShowMove(Move::HeroAttack);
 }
 
 void HeroMagic(Battle& battle) {
   BattleState& state = battle.State;
   HeroHit(state, state.Hero.Magic, &EnemyRecord::MagicDef, &BattleState::MagicEstimate);
-  battle.Stage().ShowMove(Move::HeroMagic, state);
+  battle.ShowMove(Move::HeroMagic);
 }
 
 void HeroCure(Battle& battle) {
   HeroRecord& hero = battle.State.Hero;
   hero.Health = rt::Add(hero.Health, hero.Magic);
   if (hero.Health > hero.MaxHealth) hero.Health = hero.MaxHealth;
-  battle.Stage().ShowMove(Move::HeroCure, battle.State);
+  battle.ShowMove(Move::HeroCure);
 }
 
 void EnemyAttack(Battle& battle) {
   EnemyHit(battle.State, &EnemyRecord::Attack);
-  battle.Stage().ShowMove(Move::EnemyAttack, battle.State);
+  battle.ShowMove(Move::EnemyAttack);
 }
 
 void EnemySuicide(Battle& battle) {
   EnemyHit(battle.State, &EnemyRecord::Suicide).Health = 0;
-  battle.Stage().ShowMove(Move::EnemySuicide, battle.State);
+  battle.ShowMove(Move::EnemySuicide);
 }
 
 void Make(Battle& battle, Move move) {

@@ -6,7 +6,11 @@
 
 namespace duelmark {
 
-Battle::Battle(const Settings& settings, rt::RandomSource& dice, BattleStage& stage) : dice_(dice), stage_(stage) {
+Battle::Battle(const Settings& settings, rt::RandomSource& dice, BattleStage& stage) : Battle(settings, dice) {
+  stage_ = &stage;
+}
+
+Battle::Battle(const Settings& settings, rt::RandomSource& dice) : dice_(dice), stage_(nullptr) {
   if (const auto unfit = Unfit(settings)) throw std::invalid_argument(*unfit);
   State.NumEnemies = settings.NumEnemies;
   State.Hero = settings.Hero;
@@ -60,7 +64,9 @@ void Battle::Resume(const BattleState& settled) {
   winner_ = Outcome::GoesOn;
 }
 
-void Battle::RefreshBattlefield() { stage_.RefreshBattlefield(State); }
+void Battle::RefreshBattlefield() {
+  if (stage_) stage_->RefreshBattlefield(State);
+}
 
 std::optional<Move> Battle::NextTurn() {
   for (;;) {
@@ -106,12 +112,12 @@ void Battle::CheckEnemiesDefeated() {
     if (State.Enemies(i).Alive != rt::kFalse) return;
   }
   State.BattleEnded = rt::kTrue;
-  stage_.ShowEnemiesDefeated();
+  if (stage_) stage_->ShowEnemiesDefeated();
 }
 
 void Battle::CheckHeroDefeated() {
   if (State.Hero.Health > 0) return;
-  stage_.ShowHeroDefeated();
+  if (stage_) stage_->ShowHeroDefeated();
   State.BattleEnded = rt::kTrue;
 }
 

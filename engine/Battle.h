@@ -28,6 +28,8 @@ class Battle {
   // given statistics, each at full health, the other Enemies out of the battle. A setting that
   // a battle cannot hold (Unfit) throws std::invalid_argument with the reason.
   Battle(const Settings& settings, rt::RandomSource& dice, BattleStage& stage);
+  // A battle that nobody watches: the odds'.
+  Battle(const Settings& settings, rt::RandomSource& dice);
   Battle(const Battle&) = delete;
   Battle& operator=(const Battle&) = delete;
 
@@ -47,7 +49,10 @@ class Battle {
 
   BattleState State;
   rt::RandomSource& Dice() { return dice_; }
-  BattleStage& Stage() { return stage_; }
+  // The move just settled, shown on the stage, if any.
+  void ShowMove(Move move) {
+    if (stage_) stage_->ShowMove(move, State);
+  }
 
   // The module's steps, which Advance calls in their order.
   // Brings the stage up to date with the battle state.
@@ -67,7 +72,7 @@ class Battle {
 
  private:
   rt::RandomSource& dice_;
-  BattleStage& stage_;
+  BattleStage* stage_;  // none for a battle nobody watches
   bool opened_ = false;
   std::optional<Move> lastMove_;  // made and not yet settled
   Outcome winner_ = Outcome::GoesOn;

@@ -131,7 +131,7 @@ struct Step {
 class Explorer {
  public:
   Explorer(const Settings& settings, std::size_t maxStates)
-      : battle_(settings, dice_, unseen_),
+      : battle_(settings, dice_),
         maxStates_(maxStates),
         enemyDraws_(DrawsNaming(settings.NumEnemies)),
         moveDraws_(DrawsOfMoves()) {
@@ -263,7 +263,6 @@ class Explorer {
   }
 
   OneDraw dice_;
-  BattleStage unseen_;
   Battle battle_;
   std::size_t maxStates_;
   EnemyDraws enemyDraws_;

@@ -60,18 +60,28 @@ std::vector<LengthRange> Histogram(const std::vector<double>& weightOfLength, do
   return ranges;
 }
 
-// Nobody watches the odds' battles.
-BattleStage unseen;
-
 }  // namespace
 
-BattleResult FightBattle(const Settings& settings, rt::RandomSource& dice, BattleStage& stage) {
-  Battle battle(settings, dice, stage);
+namespace {
+
+BattleResult Fought(Battle& battle) {
   battle.Begin();
   BattleResult result;
   for (Beat beat = battle.Advance(); beat != Beat::Ended; beat = battle.Advance()) result.moves += beat == Beat::Moved;
   result.heroWon = battle.Winner() == Outcome::HeroWon;
   return result;
+}
+
+}  // namespace
+
+BattleResult FightBattle(const Settings& settings, rt::RandomSource& dice, BattleStage& stage) {
+  Battle battle(settings, dice, stage);
+  return Fought(battle);
+}
+
+BattleResult FightBattle(const Settings& settings, rt::RandomSource& dice) {
+  Battle battle(settings, dice);
+  return Fought(battle);
 }
 
 void Tally::Add(const BattleResult& result) {
@@ -99,7 +109,7 @@ DUELMARK_FOLDED Tally FightBlock(const Settings& settings, std::uint64_t seed, s
                                  std::uint64_t count) {
   BlockDice dice(seed, block);
   Tally tally;
-  for (std::uint64_t i = 0; i < count; ++i) tally.Add(FightBattle(settings, dice, unseen));
+  for (std::uint64_t i = 0; i < count; ++i) tally.Add(FightBattle(settings, dice));
   return tally;
 }
 #undef DUELMARK_FOLDED
@@ -147,7 +157,7 @@ void Run::Fight(std::uint64_t count) {
   for (std::uint64_t i = 0; i < count && !Done(); ++i) {
     const std::uint64_t block = tally_.battles / kBlockBattles;
     if (tally_.battles % kBlockBattles == 0) dice_.emplace(seed_, block);
-    tally_.Add(FightBattle(settings_, *dice_, unseen));
+    tally_.Add(FightBattle(settings_, *dice_));
   }
 }
 

@@ -20,8 +20,9 @@ struct BattleResult {
 };
 
 // One battle from its set-up to the beat that ends it, decided by the given dice and shown on
-// the given stage.
+// the given stage, or on none.
 BattleResult FightBattle(const Settings& settings, rt::RandomSource& dice, BattleStage& stage);
+BattleResult FightBattle(const Settings& settings, rt::RandomSource& dice);
 
 // What battles add up to: counts alone, which add up alike in any order.
 struct Tally {
