@@ -38,7 +38,7 @@ struct KeyHash {
     mix(key.alive | std::uint64_t{key.turn} << 8);
     mix(static_cast<std::uint16_t>(key.attackEstimate) | std::uint64_t{static_cast<std::uint16_t>(key.magicEstimate)} << 16 |
         std::uint64_t{static_cast<std::uint16_t>(key.maxEnemyDamage)} << 32);
-    return h ^ (h >> 29);
+    return static_cast<std::size_t>(h ^ (h >> 29));
   }
 };
 

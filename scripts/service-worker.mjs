@@ -1,7 +1,9 @@
 // Writes the page's service worker into the built site: the worker's template with every file
 // that the page may ask for, each with its SHA-256, and a version made of them all, which names
 // the worker's cache. Left out are the worker itself, duelmark-wasm.js (only a page opened from
-// a disk loads it) and the fonts' licences, which the page never asks for.
+// a disk loads it) and the fonts' licences, which the page never asks for. The odds' workers and
+// their engine are stored when the page first asks for them, not with the rest: a visit that
+// never asks for the odds does not fetch them, and without them the page fights the odds itself.
 //   node service-worker.mjs TEMPLATE SITE_DIR
 import { createHash } from 'node:crypto';
 import { existsSync, readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
@@ -15,11 +17,15 @@ const files = readdirSync(site, { recursive: true })
   .map(file => file.split(path.sep).join('/'))
   .filter(file => !left.has(file) && !file.endsWith('.copyright'))
   .sort();
-const integrity = Object.fromEntries(files.map(file =>
+const onDemand = new Set(['odds-worker.js', 'odds-worker.wasm']);
+const integrity = list => Object.fromEntries(list.map(file =>
   [file, `sha256-${createHash('sha256').update(readFileSync(path.join(site, file))).digest('base64')}`]));
-const version = createHash('sha256').update(JSON.stringify(integrity)).digest('hex').slice(0, 16);
+const stored = integrity(files.filter(file => !onDemand.has(file)));
+const asked = integrity(files.filter(file => onDemand.has(file)));
+const version = createHash('sha256').update(JSON.stringify([stored, asked])).digest('hex').slice(0, 16);
 const text = readFileSync(template, 'utf8')
-  .replace('@DUELMARK_SITE_FILES@', JSON.stringify(integrity, null, 2))
+  .replace('@DUELMARK_SITE_FILES@', JSON.stringify(stored, null, 2))
+  .replace('@DUELMARK_SITE_FILES_ON_DEMAND@', JSON.stringify(asked, null, 2))
   .replace('@DUELMARK_SITE_VERSION@', version);
 // Unchanged, the worker keeps its time, and a server its answer "not modified".
 if (!existsSync(worker) || readFileSync(worker, 'utf8') !== text) writeFileSync(worker, text);

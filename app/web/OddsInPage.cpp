@@ -1,5 +1,8 @@
-// The odds on the page, for the values now in the settings window. The page asks for them in
-// slices, between its own events and the battle's, so that neither waits for the odds.
+// The odds on the page, for the values now in the settings window. The page's workers fight
+// the battles block by block, each worker with the engine alone (OddsWorker.cpp), and hand the
+// counts to the page; this program reads the setting, picks the seed and turns the counts into
+// the figures and their words. Where the page has no workers (opened from a disk), this program
+// fights the battles itself, in slices between the page's own events and the battle's.
 #include <emscripten.h>
 
 #include <memory>
@@ -15,8 +18,10 @@
 namespace {
 
 std::unique_ptr<duelmark::Odds::Run> run;
-duelmark::Setting setting;
-std::string answer;  // the last answer, which the page reads before it asks again
+duelmark::Settings settings;
+std::uint64_t seed = 0;
+duelmark::Odds::Tally tally;  // the workers' counts, added up by the page
+std::string answer;           // the last answer, which the page reads before it asks again
 
 std::string Quoted(const std::string& text) {
   std::string quoted = "\"";
@@ -31,42 +36,69 @@ std::string Quoted(const std::string& text) {
   return quoted + "\"";
 }
 
+const char* Answered(const duelmark::Odds::Figures& figures) {
+  answer = duelmark::OddsJsonWithWords(settings, figures);
+  return answer.c_str();
+}
+
 }  // namespace
 
 extern "C" {
 
-// Starts a run of the given number of battles. Answers {"battles": N}, or {"refused": why,
-// "box": its name} for a text the battle cannot hold, or {"closed": true} once the settings
-// window has gone.
+// Begins the odds of the given number of battles. Answers {"battles": N, "seed": S, "block": the
+// battles of a block, "numbers": [...]}, the number of Enemies and then the statistics in the
+// table's order (kStatistics), as a worker takes them; or {"refused": why, "box": its name} for
+// a text the battle cannot hold, or {"closed": true} once the settings window has gone.
 EMSCRIPTEN_KEEPALIVE const char* duelmark_odds_begin(int battles) {
   run.reset();
+  tally = {};
   if (!rt::program->FindLoaded(duelmark::FrmBattleSettings::kName)) return (answer = "{\"closed\":true}").c_str();
   const auto read = duelmark::BSettings::ReadSetting();
   if (const auto* refused = std::get_if<duelmark::BSettings::Refused>(&read)) {
     answer = "{\"refused\":" + Quoted(refused->message) + ",\"box\":" + Quoted(refused->box->Name()) + "}";
     return answer.c_str();
   }
-  setting = std::get<duelmark::Setting>(read);
-  const std::uint64_t seed = rt::SystemClockTicks() % 1'000'000'000;
-  run = std::make_unique<duelmark::Odds::Run>(duelmark::SettingsOf(setting), static_cast<std::uint64_t>(battles), seed);
-  return (answer = "{\"battles\":" + std::to_string(battles) + "}").c_str();
+  settings = std::get<duelmark::Settings>(read);
+  seed = rt::SystemClockTicks() % 1'000'000'000;
+  answer = "{\"battles\":" + std::to_string(battles) + ",\"seed\":" + std::to_string(seed) +
+           ",\"block\":" + std::to_string(duelmark::Odds::kBlockBattles) + ",\"numbers\":[" +
+           std::to_string(settings.NumEnemies);
+  for (const duelmark::Statistic& statistic : duelmark::kStatistics)
+    answer += "," + std::to_string(duelmark::Value(settings, statistic));
+  return (answer += "]}").c_str();
+}
+
+// Without workers: starts fighting the battles begun here, a slice at a time.
+EMSCRIPTEN_KEEPALIVE void duelmark_odds_fight_here(int battles) {
+  run = std::make_unique<duelmark::Odds::Run>(settings, static_cast<std::uint64_t>(battles), seed);
 }
 
 // Fights up to `count` more battles of the run. Answers {"fought": n} while it goes on, and the
-// odds' figures (OddsJson) once it is done, with the command line's text of them as "text": the
-// page shows its sentences as they are, since the JSON's shares and mean, rounded to a few
-// places, would round again to a different last digit now and then. {"closed": true} with no
-// run.
+// figures with their words (OddsJsonWithWords) once it is done; {"closed": true} with no run.
 EMSCRIPTEN_KEEPALIVE const char* duelmark_odds_fight(int count) {
   if (!run) return (answer = "{\"closed\":true}").c_str();
   run->Fight(static_cast<std::uint64_t>(count));
   if (!run->Done()) return (answer = "{\"fought\":" + std::to_string(run->Fought()) + "}").c_str();
   const duelmark::Odds::Figures figures = run->Summary();
-  answer = duelmark::OddsJson(setting, figures);
-  answer.pop_back();  // the object's closing brace, after which the text goes in
-  answer += ",\"text\":" + Quoted(duelmark::OddsText(setting, figures)) + "}";
   run.reset();
-  return answer.c_str();
+  return Answered(figures);
+}
+
+// The workers' counts, as the page has added them up: so many battles lasted `moves` moves.
+EMSCRIPTEN_KEEPALIVE void duelmark_odds_lasted(int moves, double battles) {
+  const auto length = static_cast<std::size_t>(moves);
+  if (length >= tally.battlesOfLength.size()) tally.battlesOfLength.resize(length + 1);
+  tally.battlesOfLength[length] += static_cast<std::uint64_t>(battles);
+}
+
+// The figures and their words of the battles begun here, of which the Hero won `heroWins`, once
+// the page has handed over every length.
+EMSCRIPTEN_KEEPALIVE const char* duelmark_odds_summary(double battles, double heroWins) {
+  tally.battles = static_cast<std::uint64_t>(battles);
+  tally.heroWins = static_cast<std::uint64_t>(heroWins);
+  const duelmark::Odds::Figures figures = duelmark::Odds::Summary(tally, seed);
+  tally = {};
+  return Answered(figures);
 }
 
 }  // extern "C"

@@ -2,21 +2,22 @@
 // The Odds button stands beside every window, never on one, and the page does not scroll;
 // on the laptop Tab reaches it right after the window's close box. For each setting of the
 // table the panel shows the command line's figures for the same seed, within a time that is
-// printed, while no task of the page runs long, and the live region says the answer once. A
-// bad value gives its refusal instead, and once a battle runs the panel says that the settings
-// window has gone. axe-core finds nothing to fault with the panel open.
+// printed, while no task of the page runs long, and the live region says the answer once; the
+// battles were handed to workers, one per core. A bad value gives its refusal instead, and once
+// a battle runs the panel says that the settings window has gone. axe-core finds nothing to
+// fault with the panel open. Opened from a disk, where a page has no workers, the page fights
+// the odds itself, and still answers with the command line's figures, its tasks kept short.
 //   node odds-scenario.mjs SITE_DIR DUELMARK [SCREENSHOT_DIR]
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import path from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { assertNoViolations, assertOwnColoursContrast } from './axe.mjs';
 import { closeChromium, launchChromium } from './chromium.mjs';
 import { serve } from './static-server.mjs';
 
-const viewports = [
-  { name: 'laptop', width: 1280, height: 720 },
-  { name: 'phone', width: 360, height: 640, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
-];
+const laptop = { name: 'laptop', width: 1280, height: 720 };
+const viewports = [laptop, { name: 'phone', width: 360, height: 640, deviceScaleFactor: 3, isMobile: true, hasTouch: true }];
 // The values typed into the settings window, by the boxes' names and as the command line takes
 // them; the first are the defaults, the second spread the battles' lengths over every range.
 const settings = [
@@ -63,6 +64,7 @@ const heard = page => page.evaluate(() => window.heard);
 // tests side by side); a page that does not slice its work runs long every time.
 async function askAndAnswer(page, touch, part) {
   for (let tries = 1; ; ++tries) {
+    await page.evaluate(() => { window.handedOut = []; });
     await ask(page, touch);
     await page.waitForSelector(`#odds-panel [data-odds-${part}]:not([hidden])`);
     await new Promise(resolve => setTimeout(resolve, 500));
@@ -72,7 +74,10 @@ async function askAndAnswer(page, touch, part) {
     const slow = longTasks.filter(task => task.startTime >= pressed && task.startTime < said[0].at);
     if (slow.length === 0 || tries === 3) {
       assert.deepEqual(slow, [], `no task of the page runs long while the odds are worked out (${tries} tries)`);
-      return { text: said[0].text, milliseconds: said[0].at - pressed };
+      // The workers that battles went to, the battles, and the cores.
+      const workers = await page.evaluate(() => [new Set(window.handedOut.map(block => block.worker)).size,
+        window.handedOut.reduce((sum, block) => sum + block.count, 0), navigator.hardwareConcurrency]);
+      return { text: said[0].text, milliseconds: said[0].at - pressed, workers };
     }
     await close(page, touch);
   }
@@ -131,7 +136,7 @@ async function compareWithCommandLine(page, setting) {
     moves: panel.querySelector('[data-odds-moves]').textContent,
     rows: [...panel.querySelectorAll('tbody tr')].map(row => [row.cells[0].textContent, row.cells[1].textContent]),
   }));
-  const [, fought, seed] = shown.setting.match(/, (\d+) battles, seed (\d+)\.$/);
+  const [, fought, seed] = shown.setting.match(/ (\d+) battles, seed (\d+)\.$/);
   assert.equal(Number(fought), battles);
   const [, rate, low, high] = shown.wins
     .match(/^The Hero wins ([\d.]+) % of the battles \(95 % interval ([\d.]+) % to ([\d.]+) %\)\.$/).map(Number);
@@ -151,13 +156,21 @@ async function compareWithCommandLine(page, setting) {
   return `${shown.wins} ${shown.moves}`;
 }
 
-async function play(viewport) {
+async function play(viewport, fromDisk = false) {
   const touch = viewport.hasTouch;
   const page = await browser.newPage();
   await page.setViewport(viewport);
   page.on('pageerror', error => problems.push(error.message));
   page.on('console', message => message.type() === 'error' && problems.push(message.text()));
-  await page.goto(server.url);
+  // Each block of battles handed to a worker, with the worker it went to.
+  await page.evaluateOnNewDocument(() => {
+    const post = Worker.prototype.postMessage;
+    Worker.prototype.postMessage = function (message, ...more) {
+      if (message.count) window.handedOut.push({ worker: this, count: message.count });
+      return post.call(this, message, ...more);
+    };
+  });
+  await page.goto(fromDisk ? pathToFileURL(path.resolve(site, 'index.html')).href : server.url);
   await page.waitForSelector('aria/Enemy Health[role="textbox"]');
   await page.waitForSelector('aria/Odds[role="button"]');
   await page.evaluate(() => {
@@ -174,18 +187,24 @@ async function play(viewport) {
   });
   await assertBeside(page, 'the settings window');
 
-  for (const setting of touch ? settings.slice(0, 1) : settings) {
+  for (const setting of touch || fromDisk ? settings.slice(0, 1) : settings) {
     if (!touch) {
       for (const [name, , value] of setting.boxes) await type(page, name, value);
       const list = await page.waitForSelector('aria/Number of Enemies (1-5)[role="listbox"]');
       await list.focus();
       for (let enemy = 1; enemy < setting.enemies; ++enemy) await page.keyboard.press('ArrowDown');
     }
-    const { text, milliseconds } = await askAndAnswer(page, touch, 'figures');
-    assert.equal(text, await compareWithCommandLine(page, setting));
-    console.log(`${viewport.name}: the odds of ${battles} battles of ${setting.name} in ${milliseconds.toFixed(0)} ms from the press.`);
+    const answer = await askAndAnswer(page, touch, 'figures');
+    assert.equal(answer.text, await compareWithCommandLine(page, setting));
+    // Served, every battle goes to a worker, one per core (there are more blocks of 1,000 battles
+    // than cores); from a disk, none.
+    const [workers, handed, cores] = answer.workers;
+    assert.deepEqual([workers, handed], fromDisk ? [0, 0] : [Math.min(cores, battles / 1000), battles], 'in workers');
+    console.log(`${viewport.name}${fromDisk ? ', from a disk' : ''}: the odds of ${battles} battles of ${setting.name} in ` +
+                `${answer.milliseconds.toFixed(0)} ms from the press, by ${workers} workers.`);
+    if (fromDisk) return page.close();
     if (setting === settings[0]) {
-      assert.ok(milliseconds < 1500, `the odds took ${milliseconds} ms`);
+      assert.ok(answer.milliseconds < 1500, `the odds took ${answer.milliseconds} ms`);
       await assertBeside(page, 'the open panel');
       await shoot(page, viewport.name);
       if (!touch) {
@@ -218,6 +237,7 @@ async function play(viewport) {
 
 try {
   for (const viewport of viewports) await play(viewport);
+  await play(laptop, true);
   assert.deepEqual(problems, []);
 } finally {
   if (problems.length) console.error(`The page reported: ${problems.join(' | ')}`);
