@@ -82,8 +82,10 @@ std::string CurveSvg(const Curve& curve) {
               " transform=\"rotate(-90 22 " + At(kTop + kPlotHeight / 2) + ")\"");
 
   // The 95 % band of sampled points, up along the high ends and back along the low ones.
-  const bool sampled = std::ranges::any_of(
-      curve.points, [](const Odds::Point& point) { return point.figures.method == Odds::Method::Sampled; });
+  // (Not std::ranges: Emscripten's libc++ has no ranges algorithms, and the page draws this too.)
+  const bool sampled = std::any_of(curve.points.begin(), curve.points.end(), [](const Odds::Point& point) {
+    return point.figures.method == Odds::Method::Sampled;
+  });
   if (sampled) {
     std::string band;
     for (const Odds::Point& point : curve.points)

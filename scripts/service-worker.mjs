@@ -1,8 +1,8 @@
 // Writes the page's service worker into the built site: the worker's template with every file
 // that the page may ask for, each with its SHA-256, and a version made of them all, which names
-// the worker's cache. Left out are the worker itself, duelmark-wasm.js (only a page opened from
-// a disk loads it) and the fonts' licences, which the page never asks for. The odds' workers and
-// their engine are stored when the page first asks for them, not with the rest: a visit that
+// the worker's cache. Left out are the worker itself, duelmark-wasm.js and odds-worker-wasm.js
+// (only a page opened from a disk loads them) and the fonts' licences, which the page never asks for. The odds' workers and
+// their engine, and the curve's part of the panel, are stored when the page first asks for them, not with the rest: a visit that
 // never asks for the odds does not fetch them, and without them the page fights the odds itself.
 //   node service-worker.mjs TEMPLATE SITE_DIR
 import { createHash } from 'node:crypto';
@@ -11,13 +11,13 @@ import path from 'node:path';
 
 const [template, site] = process.argv.slice(2);
 const worker = path.join(site, 'service-worker.js');
-const left = new Set(['service-worker.js', 'duelmark-wasm.js']);
+const left = new Set(['service-worker.js', 'duelmark-wasm.js', 'odds-worker-wasm.js']);
 const files = readdirSync(site, { recursive: true })
   .filter(file => statSync(path.join(site, file)).isFile())
   .map(file => file.split(path.sep).join('/'))
   .filter(file => !left.has(file) && !file.endsWith('.copyright'))
   .sort();
-const onDemand = new Set(['odds-worker.js', 'odds-worker.wasm']);
+const onDemand = new Set(['odds-worker.js', 'odds-worker.wasm', 'odds-curve.js']);
 const integrity = list => Object.fromEntries(list.map(file =>
   [file, `sha256-${createHash('sha256').update(readFileSync(path.join(site, file))).digest('base64')}`]));
 const stored = integrity(files.filter(file => !onDemand.has(file)));

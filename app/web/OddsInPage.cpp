@@ -2,7 +2,8 @@
 // the battles block by block, each worker with the engine alone (OddsWorker.cpp), and hand the
 // counts to the page; this program reads the setting, picks the seed and turns the counts into
 // the figures and their words. Where the page has no workers (opened from a disk), this program
-// fights the battles itself, in slices between the page's own events and the battle's.
+// fights the battles itself, in slices between the page's own events and the battle's. For a
+// curve it reads the setting alone: its points, picture and words are the workers' engine's.
 #include <emscripten.h>
 
 #include <memory>
@@ -41,31 +42,56 @@ const char* Answered(const duelmark::Odds::Figures& figures) {
   return answer.c_str();
 }
 
+// The values now in the settings window into `read`; else the answer says why not:
+// {"refused": why, "box": its name} for a text the battle cannot hold, or {"closed": true} once
+// the settings window has gone.
+bool ReadSettings(duelmark::Settings& read) {
+  if (!rt::program->FindLoaded(duelmark::FrmBattleSettings::kName)) {
+    answer = "{\"closed\":true}";
+    return false;
+  }
+  const auto setting = duelmark::BSettings::ReadSetting();
+  if (const auto* refused = std::get_if<duelmark::BSettings::Refused>(&setting)) {
+    answer = "{\"refused\":" + Quoted(refused->message) + ",\"box\":" + Quoted(refused->box->Name()) + "}";
+    return false;
+  }
+  read = std::get<duelmark::Settings>(setting);
+  return true;
+}
+
+// The seed and the setting's numbers as JSON members: the number of Enemies and then the
+// statistics in the table's order (kStatistics), as a worker takes them.
+std::string SeedAndNumbers(const duelmark::Settings& read) {
+  std::string members = "\"seed\":" + std::to_string(seed) + ",\"numbers\":[" + std::to_string(read.NumEnemies);
+  for (const duelmark::Statistic& statistic : duelmark::kStatistics)
+    members += "," + std::to_string(duelmark::Value(read, statistic));
+  return members + "]";
+}
+
 }  // namespace
 
 extern "C" {
 
 // Begins the odds of the given number of battles. Answers {"battles": N, "seed": S, "block": the
-// battles of a block, "numbers": [...]}, the number of Enemies and then the statistics in the
-// table's order (kStatistics), as a worker takes them; or {"refused": why, "box": its name} for
-// a text the battle cannot hold, or {"closed": true} once the settings window has gone.
+// battles of a block, "numbers": [...]}, or why not (ReadSettings).
 EMSCRIPTEN_KEEPALIVE const char* duelmark_odds_begin(int battles) {
   run.reset();
   tally = {};
-  if (!rt::program->FindLoaded(duelmark::FrmBattleSettings::kName)) return (answer = "{\"closed\":true}").c_str();
-  const auto read = duelmark::BSettings::ReadSetting();
-  if (const auto* refused = std::get_if<duelmark::BSettings::Refused>(&read)) {
-    answer = "{\"refused\":" + Quoted(refused->message) + ",\"box\":" + Quoted(refused->box->Name()) + "}";
-    return answer.c_str();
-  }
-  settings = std::get<duelmark::Settings>(read);
+  if (!ReadSettings(settings)) return answer.c_str();
   seed = rt::SystemClockTicks() % 1'000'000'000;
-  answer = "{\"battles\":" + std::to_string(battles) + ",\"seed\":" + std::to_string(seed) +
-           ",\"block\":" + std::to_string(duelmark::Odds::kBlockBattles) + ",\"numbers\":[" +
-           std::to_string(settings.NumEnemies);
-  for (const duelmark::Statistic& statistic : duelmark::kStatistics)
-    answer += "," + std::to_string(duelmark::Value(settings, statistic));
-  return (answer += "]}").c_str();
+  answer = "{\"battles\":" + std::to_string(battles) + ",\"block\":" +
+           std::to_string(duelmark::Odds::kBlockBattles) + "," + SeedAndNumbers(settings) + "}";
+  return answer.c_str();
+}
+
+// The values now in the settings window for a curve, with the seed of the odds the panel shows
+// (one of its own if it shows none), leaving those odds as they are: {"seed": S, "numbers": [...]}
+// or why not (ReadSettings).
+EMSCRIPTEN_KEEPALIVE const char* duelmark_odds_setting() {
+  duelmark::Settings read;
+  if (!ReadSettings(read)) return answer.c_str();
+  if (seed == 0) seed = rt::SystemClockTicks() % 1'000'000'000;
+  return (answer = "{" + SeedAndNumbers(read) + "}").c_str();
 }
 
 // Without workers: starts fighting the battles begun here, a slice at a time.

@@ -7,7 +7,9 @@
 // many workers fought. A page that may not have workers (opened from a disk, where a worker's
 // script may not be loaded) fights the battles itself, a slice at a time, each slice a task of
 // its own of a few milliseconds; a MessageChannel hands over to the next slice at once, where a
-// timer would wait 4 ms each time.
+// timer would wait 4 ms each time. A curve of one statistic is the panel's too: its part
+// (odds-curve.js) is loaded as the panel first opens, so that a visit that never asks for the odds
+// does not fetch it; it hands its points to the same workers.
 (() => {
   const battles = 100000;
   // A worker is handed runs of blocks, each run as many as take it about runMilliseconds: a
@@ -30,6 +32,14 @@
   let workersFailed = false;  // for good: the page fights the odds itself from then on
   let job;  // the request that the workers fight: its setting, the next block and the counts so far
   const closedWords = 'The settings window has gone: the odds are for its values, before a battle starts.';
+  // What the curve's part is given of the panel: its workers, its live region and its requests.
+  const curve = {
+    panel, closedWords,
+    announce: words => { announcer.textContent = words; },
+    setting: () => ask('setting'),
+    request: () => request,
+    workers: () => makeAllWorkers().then(all => (workersFailed ? [] : all)),
+  };
 
   const answerOf = text => JSON.parse(UTF8ToString(text));
   const ask = (name, ...values) => answerOf(Module['_duelmark_odds_' + name](...values));
@@ -98,10 +108,10 @@
   // The workers start while their engine compiles. Without a network, a page that has never
   // asked for the odds before has neither, and fights them itself; so does a page whose browser
   // refuses it workers.
-  function makeWorkers(blockBattles) {
+  function makeWorkers() {
     if (location.protocol === 'file:' || typeof Worker !== 'function') return Promise.resolve([]);
     try {
-      const cores = Math.max(1, Math.min(navigator.hardwareConcurrency || 1, Math.ceil(battles / blockBattles)));
+      const cores = Math.max(1, navigator.hardwareConcurrency || 1);
       const all = Array.from({ length: cores }, () => {
         const worker = { thread: new Worker('odds-worker.js'), inHand: 0, blocks: 1 };
         worker.thread.onmessage = ({ data }) => received(worker, data);
@@ -123,11 +133,19 @@
     }
   }
 
+  // In a task of their own: starting them and the page's first fetch take milliseconds that the
+  // press need not add to its own.
+  function makeAllWorkers() {
+    if (!workers) workers = new Promise(resolve => setTimeout(() => resolve(makeWorkers())));
+    return workers;
+  }
+
   // A worker that fails takes them all: the page fights the battles of the request itself, from
   // the first, with the same seed.
   function giveUpWorkers() {
     if (workersFailed) return;
     workersFailed = true;
+    if (curve.gaveUp) curve.gaveUp();
     workers.then(all => all.forEach(worker => worker.thread.terminate()));
     if (job && job.asked === request) fightHere(job.asked);
     job = undefined;
@@ -146,6 +164,7 @@
 
   function received(worker, data) {
     if (data.failed) return giveUpWorkers();
+    if ('job' in data) return curve.received(worker, data);
     --worker.inHand;
     if (job && data.request === job.asked && job.asked === request) {
       const blocks = Math.ceil(data.count / job.blockBattles);
@@ -167,16 +186,19 @@
   function open() {
     button.setAttribute('aria-expanded', 'true');
     panel.hidden = false;
+    if (!curve.received) {
+      curve.received = () => {};
+      const script = Object.assign(document.createElement('script'), { src: 'odds-curve.js' });
+      script.onload = () => duelmarkOddsCurve(curve);
+      document.head.append(script);
+    }
     const answer = ask('begin', battles);
     if ('refused' in answer || answer.closed) return showAnswer(answer);
     progress.max = battles;
     progress.value = 0;
     show(working);
     const asked = ++request;
-    // In a task of their own: starting them and the page's first fetch take milliseconds that
-    // the press need not add to its own.
-    if (!workers) workers = new Promise(resolve => setTimeout(() => resolve(makeWorkers(answer.block))));
-    workers.then(all => {
+    makeAllWorkers().then(all => {
       if (asked !== request) return;
       if (workersFailed || all.length === 0) return fightHere(asked);
       job = { asked, numbers: answer.numbers, seed: answer.seed, blockBattles: answer.block, next: 0,

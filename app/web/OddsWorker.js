@@ -2,7 +2,8 @@
 // (odds-worker.wasm), compiled once for all its workers, and then runs of blocks of battles; it
 // fights each run's blocks and answers their counts added up, and how long they took, by which
 // the page sizes the next run. A block's dice come from the seed and the block's number alone,
-// so whichever worker fights a block, its counts are the same.
+// so whichever worker fights a block, its counts are the same. It also works out a curve's
+// points, one at a time, and writes the finished curve's picture and words.
 let engine;
 let numbers;  // where the engine takes the setting's numbers from
 let blockBattles;
@@ -23,6 +24,8 @@ onmessage = ({ data }) => {
       blockBattles = engine.duelmark_block_battles();
       return;
     }
+    if (data.point) return postMessage(workOutPoint(data.point));
+    if (data.curve) return postMessage({ job: data.curve.job, curve: curveWords(data.curve) });
     // The run's battles fill its blocks from the first; only the last block of all may be short.
     const started = performance.now();
     const { request, first, count, seed } = data;
@@ -42,3 +45,26 @@ onmessage = ({ data }) => {
     postMessage({ failed: String(error) });
   }
 };
+
+// A point of a curve: exactly, where the battle's states are few enough, else from the battles
+// of the seed; answered as the six numbers of duelmark_point_exact.
+function workOutPoint({ job, index, numbers: setting, maxStates, battles, seed }) {
+  new Int32Array(engine.memory.buffer, numbers, setting.length).set(setting);
+  let figures = engine.duelmark_point_exact(numbers, maxStates);
+  if (!figures) {
+    for (let block = 0; block * blockBattles < battles; ++block)
+      engine.duelmark_point_fight(numbers, seed, block, Math.min(blockBattles, battles - block * blockBattles));
+    figures = engine.duelmark_point_sampled(seed);
+  }
+  return { job, index, figures: Array.from(new Float64Array(engine.memory.buffer, figures, 6)) };
+}
+
+// The curve's picture and words (duelmark_curve_words), from its points' figures.
+function curveWords(curve) {
+  new Int32Array(engine.memory.buffer, numbers, curve.numbers.length).set(curve.numbers);
+  // The room first: making it may grow the memory, and a view taken before would be of none.
+  const room = engine.duelmark_curve_points(curve.points.length / 6);
+  new Float64Array(engine.memory.buffer, room, curve.points.length).set(curve.points);
+  const text = engine.duelmark_curve_words(numbers, curve.statistic, curve.from, curve.to, curve.step, curve.target);
+  return new TextDecoder().decode(new Uint8Array(engine.memory.buffer, text, engine.duelmark_answer_length()));
+}

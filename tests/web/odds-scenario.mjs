@@ -7,9 +7,13 @@
 // a battle runs the panel says that the settings window has gone. axe-core finds nothing to
 // fault with the panel open. Opened from a disk, where a page has no workers, the page fights
 // the odds itself, and still answers with the command line's figures, its tasks kept short.
+// A curve of one statistic, chosen and drawn by the keyboard alone, shows the command line's
+// picture and numbers and says its crossing once, within 3 s for 181 points, and fits a phone.
 //   node odds-scenario.mjs SITE_DIR DUELMARK [SCREENSHOT_DIR]
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { assertNoViolations, assertOwnColoursContrast } from './axe.mjs';
@@ -156,6 +160,59 @@ async function compareWithCommandLine(page, setting) {
   return `${shown.wins} ${shown.moves}`;
 }
 
+// Draws the curve of a statistic by the keyboard alone, from the Odds button through the form,
+// and compares it with the command line's for the setting the page has: the sentences of the
+// crossings said once, the table's rows and the picture's line. Answers the milliseconds from
+// the press of the Draw button to the sentences.
+async function drawCurve(page, { optionName, downs, from, to, step, target }, setting) {
+  await ask(page, false);
+  // The setting's own odds first, so that theirs is not the sentence heard.
+  await page.waitForSelector('#odds-panel [data-odds-figures]:not([hidden])');
+  await page.waitForSelector('aria/Statistic[role="combobox"]');
+  const focused = () => page.evaluate(() => document.activeElement.name || document.activeElement.textContent);
+  const tabTo = async name => {
+    for (let presses = 0; presses < 10 && (await focused()) !== name; ++presses) await page.keyboard.press('Tab');
+    assert.equal(await focused(), name, `Tab reaches ${name}`);
+  };
+  await tabTo('statistic');
+  await page.keyboard.press('Home');
+  for (let down = 0; down < downs; ++down) await page.keyboard.press('ArrowDown');
+  assert.equal(await page.$eval('select[name="statistic"]', select => select.value), optionName);
+  for (const [name, value] of [['from', from], ['to', to], ['step', step], ['target', target]]) {
+    await tabTo(name);
+    await page.keyboard.down('Control');
+    await page.keyboard.press('a');
+    await page.keyboard.up('Control');
+    await page.keyboard.type(String(value));
+  }
+  await tabTo('Draw the curve');
+  await page.evaluate(() => { window.heard = []; window.pressed = performance.now(); });
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('.odds-curve svg', { timeout: 60000 });
+  await new Promise(resolve => setTimeout(resolve, 500));
+  const said = await heard(page);
+  const { pressed, longTasks, rows, line } = await page.evaluate(() => ({
+    pressed: window.pressed,
+    longTasks: window.longTasks.filter(task => task.startTime >= window.pressed),
+    rows: [...document.querySelectorAll('.odds-curve tbody tr')].map(row => [...row.cells].map(cell => cell.textContent)),
+    line: document.querySelector('.odds-curve polyline').getAttribute('points'),
+  }));
+  const picture = path.join(mkdtempSync(path.join(os.tmpdir(), 'duelmark-curve-')), 'curve.svg');
+  const lines = execFileSync(duelmark, ['--odds', '--enemies', String(setting.enemies),
+    ...setting.boxes.flatMap(([, option, value]) => [`--${option}`, value]),
+    '--vary', `${optionName}=${from}..${to}:${step}`, '--target', String(target), '--plot', picture],
+  { encoding: 'utf8' }).trimEnd().split('\n');
+  const crossings = lines.filter(words => words.startsWith('The Hero\'s chance'));
+  assert.deepEqual(said.map(s => s.text), [crossings.join(' ')], 'the crossings are said once, as the command line words them');
+  assert.deepEqual(rows, lines.slice(2, 2 + rows.length).map(row => row.trim().split(/ {2,}/)), 'the command line\'s numbers');
+  assert.equal(rows.length, Math.floor((to - from) / step) + 1);
+  const drawnByCommandLine = readFileSync(picture, 'utf8');
+  rmSync(path.dirname(picture), { recursive: true });
+  assert.equal(line, drawnByCommandLine.match(/<polyline points="([^"]*)"/)[1], 'the command line\'s picture');
+  assert.deepEqual(longTasks, [], 'no task of the page runs long while the curve is worked out');
+  return said[0].at - pressed;
+}
+
 async function play(viewport, fromDisk = false) {
   const touch = viewport.hasTouch;
   const page = await browser.newPage();
@@ -202,7 +259,12 @@ async function play(viewport, fromDisk = false) {
     assert.deepEqual([workers, handed], fromDisk ? [0, 0] : [Math.min(cores, battles / 1000), battles], 'in workers');
     console.log(`${viewport.name}${fromDisk ? ', from a disk' : ''}: the odds of ${battles} battles of ${setting.name} in ` +
                 `${answer.milliseconds.toFixed(0)} ms from the press, by ${workers} workers.`);
-    if (fromDisk) return page.close();
+    if (fromDisk) {
+      await close(page, touch);
+      const took = await drawCurve(page, { optionName: 'hero-health', downs: 1, from: 40, to: 80, step: 2, target: 50 }, setting);
+      console.log(`laptop, from a disk: a curve of 21 points in ${took.toFixed(0)} ms from the press, on the page's own thread.`);
+      return page.close();
+    }
     if (setting === settings[0]) {
       assert.ok(answer.milliseconds < 1500, `the odds took ${answer.milliseconds} ms`);
       await assertBeside(page, 'the open panel');
@@ -212,6 +274,26 @@ async function play(viewport, fromDisk = false) {
         await assertOwnColoursContrast(page);
       }
     }
+    await close(page, touch);
+  }
+
+  if (!touch) {
+    // Five Enemies of the default Health, and Hero Health from 20 to 200.
+    await type(page, 'Enemy Health', '20');
+    const setting = { enemies: 5, boxes: [['Enemy Health', 'enemy-health', '20']] };
+    const took = await drawCurve(page, { optionName: 'hero-health', downs: 1, from: 20, to: 200, step: 1, target: 50 }, setting);
+    console.log(`laptop: a curve of 181 points in ${took.toFixed(0)} ms from the press, in workers.`);
+    assert.ok(took < 3000, `the curve took ${took} ms`);
+    await assertNoViolations(page, 'odds curve');
+    await shoot(page, 'curve-laptop');
+    // On a phone's view, nothing scrolls sideways, neither the page nor the panel.
+    await page.setViewport({ width: 390, height: 844 });
+    await page.evaluate(() => new Promise(resolve => requestAnimationFrame(resolve)));
+    const sideways = await page.evaluate(() => [document.documentElement, document.getElementById('odds-panel')]
+      .map(element => element.scrollWidth - element.clientWidth));
+    assert.deepEqual(sideways, [0, 0], 'at 390×844 nothing scrolls sideways');
+    await shoot(page, 'curve-phone');
+    await page.setViewport(viewport);
     await close(page, touch);
   }
 
