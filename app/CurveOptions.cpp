@@ -34,7 +34,8 @@ std::variant<Odds::Varied, std::string> ReadVaried(std::string_view text) {
   if (name != kEnemyCount.optionName) {
     std::size_t i = 0;
     while (i < kStatistics.size() && OptionName(kStatistics[i]) != name) ++i;
-    if (i == kStatistics.size()) return "--vary names no statistic \"" + std::string(name) + "\"; it takes one of " + Names() + ".";
+    if (i == kStatistics.size())
+      return "--vary names no statistic \"" + std::string(name) + "\"; it takes one of " + Names() + ".";
     varied.statistic = i;
   }
   const std::string_view range = text.substr(dots + 2);

@@ -16,11 +16,16 @@ constexpr double kPlotWidth = kWidth - kLeft - kRight, kPlotHeight = kHeight - k
 std::string Escaped(const std::string& text) {
   std::string escaped;
   for (const char c : text) {
-    if (c == '&') escaped += "&amp;";
-    else if (c == '<') escaped += "&lt;";
-    else if (c == '>') escaped += "&gt;";
-    else if (c == '"') escaped += "&quot;";
-    else escaped += c;
+    if (c == '&')
+      escaped += "&amp;";
+    else if (c == '<')
+      escaped += "&lt;";
+    else if (c == '>')
+      escaped += "&gt;";
+    else if (c == '"')
+      escaped += "&quot;";
+    else
+      escaped += c;
   }
   return escaped;
 }
@@ -37,7 +42,8 @@ double TickStep(double span) {
   return 10 * power;
 }
 
-std::string Text(double x, double y, const std::string& anchor, const std::string& text, const std::string& extra = "") {
+std::string Text(double x, double y, const std::string& anchor, const std::string& text,
+                 const std::string& extra = "") {
   return "<text x=\"" + At(x) + "\" y=\"" + At(y) + "\" text-anchor=\"" + anchor + "\"" + extra + ">" + Escaped(text) +
          "</text>\n";
 }
@@ -51,10 +57,11 @@ std::string CurveSvg(const Curve& curve) {
   const auto y = [](double share) { return kTop + (1 - share) * kPlotHeight; };
   const std::string name = Odds::SpokenName(curve.varied);
 
-  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + At(kWidth) + "\" height=\"" + At(kHeight) +
-                    "\" viewBox=\"0 0 " + At(kWidth) + " " + At(kHeight) +
-                    "\" font-family=\"DejaVu Sans, Liberation Sans, Arial, sans-serif\" font-size=\"13\">\n";
+  std::string svg =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+      At(kWidth) + "\" height=\"" + At(kHeight) + "\" viewBox=\"0 0 " + At(kWidth) + " " + At(kHeight) +
+      "\" font-family=\"DejaVu Sans, Liberation Sans, Arial, sans-serif\" font-size=\"13\">\n";
   const std::string title = "The Hero's chance to win as " + name + " varies";
   svg += "<title>" + Escaped(title) + "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
   svg += Text(kWidth / 2, 26, "middle", title, " font-size=\"17\" font-weight=\"bold\"");
@@ -96,7 +103,8 @@ std::string CurveSvg(const Curve& curve) {
   }
   if (curve.target) {
     svg += "<line x1=\"" + At(kLeft) + "\" x2=\"" + At(kLeft + kPlotWidth) + "\" y1=\"" + At(y(*curve.target)) +
-           "\" y2=\"" + At(y(*curve.target)) + "\" stroke=\"#c0392b\" stroke-width=\"1.5\" stroke-dasharray=\"6 4\"/>\n";
+           "\" y2=\"" + At(y(*curve.target)) +
+           "\" stroke=\"#c0392b\" stroke-width=\"1.5\" stroke-dasharray=\"6 4\"/>\n";
     svg += Text(kLeft + kPlotWidth - 6, y(*curve.target) - 6, "end", "target " + Percent(*curve.target),
                 " fill=\"#c0392b\"");
   }

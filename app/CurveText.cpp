@@ -16,7 +16,8 @@ std::size_t LeftOut(const Odds::Varied& varied) { return varied.statistic.value_
 
 std::string CrossingWords(const Curve& curve, const Odds::Crossing& crossing) {
   std::string words = Odds::SpokenName(curve.varied) + " " + rt::ToText(crossing.from) + " gives " +
-                      Percent(crossing.fromRate) + ", " + rt::ToText(crossing.to) + " gives " + Percent(crossing.toRate);
+                      Percent(crossing.fromRate) + ", " + rt::ToText(crossing.to) + " gives " +
+                      Percent(crossing.toRate);
   if (crossing.sure) words += " (sampled: " + Fixed(100 * *crossing.sure, 0) + " % sure that it crosses here)";
   return words + ".";
 }
@@ -43,13 +44,14 @@ std::string CurveText(const Curve& curve) {
   const std::size_t width = std::max<std::size_t>(name.size(), 6);
   std::string intervalHeading = "95 % interval";
   intervalHeading.resize(24, ' ');
-  text += RightAligned(name, width) + RightAligned("Hero wins", 11) + "  " + intervalHeading + RightAligned("Moves", 7) + "\n";
+  text += RightAligned(name, width) + RightAligned("Hero wins", 11) + "  " + intervalHeading +
+          RightAligned("Moves", 7) + "\n";
   for (const Odds::Point& point : curve.points) {
     const Odds::Figures& figures = point.figures;
     std::string interval = IsExact(figures) ? "exactly" : IntervalWords(figures);
     interval.resize(std::max<std::size_t>(interval.size(), 24), ' ');
-    text += RightAligned(rt::ToText(point.value), width) + RightAligned(Percent(figures.heroWinRate), 11) + "  " + interval +
-            RightAligned(Fixed(figures.movesMean, 2), 7) + "\n";
+    text += RightAligned(rt::ToText(point.value), width) + RightAligned(Percent(figures.heroWinRate), 11) + "  " +
+            interval + RightAligned(Fixed(figures.movesMean, 2), 7) + "\n";
   }
   for (const std::string& line : TargetWords(curve)) text += line + "\n";
   return text;

@@ -17,7 +17,7 @@ struct OddsRequest {
   bool json = false;
   bool csv = false;
   std::optional<Odds::Varied> vary;
-  std::optional<double> target;  // a share
+  std::optional<double> target;     // a share
   std::optional<std::string> plot;  // the file the curve's picture is written to
 };
 

@@ -20,7 +20,6 @@ bool IsExact(const Odds::Figures& figures) { return figures.method == Odds::Meth
 
 namespace {
 
-
 std::string Lengths(const Odds::LengthRange& range) {
   if (range.open) return std::to_string(range.fromMoves) + "+";
   if (range.fromMoves == range.toMoves) return std::to_string(range.fromMoves);
@@ -121,8 +120,8 @@ std::string SettingsJson(const Settings& settings) {
 
 std::string OddsJson(const Settings& settings, const Odds::Figures& figures) {
   std::string json = "{" + RateJson(figures) + ",\"movesMedian\":" + std::to_string(figures.movesMedian) +
-                     ",\"movesP90\":" + std::to_string(figures.movesP90) +
-                     ",\"seed\":" + std::to_string(figures.seed) + ",\"histogram\":[";
+                     ",\"movesP90\":" + std::to_string(figures.movesP90) + ",\"seed\":" + std::to_string(figures.seed) +
+                     ",\"histogram\":[";
   for (std::size_t i = 0; i < figures.histogram.size(); ++i) {
     const Odds::LengthRange& range = figures.histogram[i];
     json += (i ? ",{" : "{") + std::string("\"fromMoves\":") + std::to_string(range.fromMoves) +

@@ -15,7 +15,7 @@ namespace duelmark {
 std::string Fixed(double value, int places);
 std::string Percent(double share, int places = 2);  // "91.85 %"
 bool IsExact(const Odds::Figures& figures);
-std::string Quoted(const std::string& text);        // as a JSON string
+std::string Quoted(const std::string& text);  // as a JSON string
 
 // "The Hero (Health 100, ...) against 5 Enemies (...)", leaving out the statistic at `left`
 // (the table's size: the number of Enemies) when the odds vary it.

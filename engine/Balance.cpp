@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-
 namespace duelmark::Odds {
 namespace {
 
@@ -28,8 +27,10 @@ Int16 Lowest(const Varied& varied) { return varied.statistic ? kLowestStatistic 
 Int16 Highest(const Varied& varied) { return varied.statistic ? kHighestStatistic : kEnemyCount.highest; }
 
 Settings With(Settings settings, const Varied& varied, Int16 value) {
-  if (varied.statistic) SetValue(settings, kStatistics[*varied.statistic], value);
-  else settings.NumEnemies = value;
+  if (varied.statistic)
+    SetValue(settings, kStatistics[*varied.statistic], value);
+  else
+    settings.NumEnemies = value;
   return settings;
 }
 

@@ -36,7 +36,8 @@ struct KeyHash {
     mix(static_cast<std::uint16_t>(key.heroHealth));
     for (const Int16 health : key.enemyHealth) mix(static_cast<std::uint16_t>(health));
     mix(key.alive | std::uint64_t{key.turn} << 8);
-    mix(static_cast<std::uint16_t>(key.attackEstimate) | std::uint64_t{static_cast<std::uint16_t>(key.magicEstimate)} << 16 |
+    mix(static_cast<std::uint16_t>(key.attackEstimate) |
+        std::uint64_t{static_cast<std::uint16_t>(key.magicEstimate)} << 16 |
         std::uint64_t{static_cast<std::uint16_t>(key.maxEnemyDamage)} << 32);
     return static_cast<std::size_t>(h ^ (h >> 29));
   }
@@ -97,7 +98,10 @@ EnemyDraws DrawsNaming(Int16 enemies) {
     std::uint32_t low = from, high = kDraws;  // the first draw past Enemy i's run
     while (low < high) {
       const std::uint32_t mid = low + (high - low) / 2;
-      if (MoveChooser::EnemyOfDraw(enemies, DrawOf(mid)) > i) high = mid; else low = mid + 1;
+      if (MoveChooser::EnemyOfDraw(enemies, DrawOf(mid)) > i)
+        high = mid;
+      else
+        low = mid + 1;
     }
     draws.first[static_cast<std::size_t>(i)] = DrawOf(from);
     draws.count[static_cast<std::size_t>(i)] = static_cast<double>(low - from);
@@ -116,7 +120,10 @@ MoveDraws DrawsOfMoves() {
   std::uint32_t low = 0, high = kDraws;
   while (low < high) {
     const std::uint32_t mid = low + (high - low) / 2;
-    if (MoveChooser::EnemyMoveOfDraw(DrawOf(mid)) == 2) high = mid; else low = mid + 1;
+    if (MoveChooser::EnemyMoveOfDraw(DrawOf(mid)) == 2)
+      high = mid;
+    else
+      low = mid + 1;
   }
   return {DrawOf(0), DrawOf(low), static_cast<double>(low) / kDraws};
 }

@@ -37,8 +37,7 @@ Move HeroRule(BattleState& state) {
   const std::int32_t passDamage = std::int32_t{state.MaxEnemyDamage} * state.EnemiesAlive;
   // Safe: try each move once, then use the better one. Unhurt with both moves tried, the
   // rule would name no move at all and the battle would stand still.
-  if (hero.Health >= hero.MaxHealth || 2 * passDamage < hero.Health)
-    return UntriedMoveElse(state);
+  if (hero.Health >= hero.MaxHealth || 2 * passDamage < hero.Health) return UntriedMoveElse(state);
   if (passDamage <= std::int32_t{hero.Magic} + hero.Health) return Move::HeroCure;
   return BetterEstimatedMove(state);
 }

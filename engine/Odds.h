@@ -103,7 +103,7 @@ enum class Method { Exact, Sampled };
 
 struct Figures {
   Method method = Method::Sampled;
-  std::size_t states = 0;  // exact: the states the battle can reach
+  std::size_t states = 0;     // exact: the states the battle can reach
   std::uint64_t battles = 0;  // sampled: how many, and who won them, from which seed
   std::uint64_t heroWins = 0;
   std::uint64_t enemyWins = 0;

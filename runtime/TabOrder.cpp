@@ -47,7 +47,6 @@ int TabPlace(const Control& control, const std::vector<Control*>& controls) {
 
 }  // namespace
 
-
 bool TakesFocus(ControlKind kind) {
   return kind == ControlKind::TextBox || kind == ControlKind::ListBox || kind == ControlKind::CommandButton;
 }

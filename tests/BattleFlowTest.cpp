@@ -10,9 +10,7 @@ namespace {
 
 class BattleFlow : public Harness {
  protected:
-  void Open(int enemies) {
-    OpenBattle(enemies).Show();
-  }
+  void Open(int enemies) { OpenBattle(enemies).Show(); }
   void Start() { Runtime().Click(frmBattle().cmdStart); }
   void At(std::int64_t ms) { rt::AdvanceTo(Runtime(), *clock_, rt::Milliseconds(ms)); }
   FrmBattle& Form() { return frmBattle(); }

@@ -10,9 +10,7 @@ namespace {
 
 class Combat : public Harness {
  protected:
-  Combat() {
-    OpenBattle(3);
-  }
+  Combat() { OpenBattle(3); }
 };
 
 // One move by or on Enemy 2, with the defaults against three Enemies after the row's change:
@@ -29,29 +27,38 @@ struct Hit {
 
 const Hit kHits[] = {
     {[](BattleState&) {}, Attacks::HeroAttack, 100, 10, "-10", &BattleState::AttackEstimate, 10},
-    {[](BattleState& state) { state.Hero.Attack = 5; }, Attacks::HeroAttack, 100, 20, "-0", &BattleState::AttackEstimate, 0},
+    {[](BattleState& state) { state.Hero.Attack = 5; }, Attacks::HeroAttack, 100, 20, "-0",
+     &BattleState::AttackEstimate, 0},
     {[](BattleState&) {}, Attacks::HeroMagic, 100, 10, "-10", &BattleState::MagicEstimate, 10},
     // The Enemy gains, past its maximum.
-    {[](BattleState& state) { state.Hero.Magic = 6; }, Attacks::HeroMagic, 100, 24, "--4", &BattleState::MagicEstimate, -4},
-    {[](BattleState& state) { state.Hero.Health = 85; }, Attacks::HeroCure, 100, 20, "+20", &BattleState::AttackEstimate, 30},
-    {[](BattleState& state) { state.Hero.Health = 70; }, Attacks::HeroCure, 90, 20, "+20", &BattleState::MagicEstimate, 30},
-    {[](BattleState& state) { state.Hero.Magic = -5; }, Attacks::HeroCure, 95, 20, "+-5", &BattleState::MaxEnemyDamage, 7},
+    {[](BattleState& state) { state.Hero.Magic = 6; }, Attacks::HeroMagic, 100, 24, "--4", &BattleState::MagicEstimate,
+     -4},
+    {[](BattleState& state) { state.Hero.Health = 85; }, Attacks::HeroCure, 100, 20, "+20",
+     &BattleState::AttackEstimate, 30},
+    {[](BattleState& state) { state.Hero.Health = 70; }, Attacks::HeroCure, 90, 20, "+20", &BattleState::MagicEstimate,
+     30},
+    {[](BattleState& state) { state.Hero.Magic = -5; }, Attacks::HeroCure, 95, 20, "+-5", &BattleState::MaxEnemyDamage,
+     7},
     {[](BattleState&) {}, Attacks::EnemyAttack, 95, 20, "-5", &BattleState::MaxEnemyDamage, 7},
-    {[](BattleState& state) { state.Enemies(2).Attack = 18; }, Attacks::EnemyAttack, 92, 20, "-8", &BattleState::MaxEnemyDamage, 8},
-    {[](BattleState& state) { state.Hero.Defence = 18; }, Attacks::EnemyAttack, 103, 20, "--3", &BattleState::MaxEnemyDamage, 7},
-    {[](BattleState& state) { state.Hero.Defence = 15; }, Attacks::EnemyAttack, 100, 20, "-0", &BattleState::MaxEnemyDamage, 7},
+    {[](BattleState& state) { state.Enemies(2).Attack = 18; }, Attacks::EnemyAttack, 92, 20, "-8",
+     &BattleState::MaxEnemyDamage, 8},
+    {[](BattleState& state) { state.Hero.Defence = 18; }, Attacks::EnemyAttack, 103, 20, "--3",
+     &BattleState::MaxEnemyDamage, 7},
+    {[](BattleState& state) { state.Hero.Defence = 15; }, Attacks::EnemyAttack, 100, 20, "-0",
+     &BattleState::MaxEnemyDamage, 7},
     {[](BattleState&) {}, Attacks::EnemySuicide, 80, 0, "-20", &BattleState::MaxEnemyDamage, 20},
     // A suicide that heals still costs the Enemy its hit points.
-    {[](BattleState& state) { state.Hero.Defence = 38; }, Attacks::EnemySuicide, 108, 0, "--8", &BattleState::MaxEnemyDamage, 7},
-    // Extreme statistics saturate instead of ending the program.
-    {[](BattleState& state) { state.Enemies(2) = {.Health = 20, .Defence = -32768, .Alive = rt::kTrue}; }, Attacks::HeroAttack, 100, -32747,
-     "-32767", &BattleState::AttackEstimate, 32767},
-    {[](BattleState& state) { state.Hero = {.Health = 32000, .Defence = 32767}; }, Attacks::EnemyAttack, 32767, 20, "--32752",
+    {[](BattleState& state) { state.Hero.Defence = 38; }, Attacks::EnemySuicide, 108, 0, "--8",
      &BattleState::MaxEnemyDamage, 7},
-    {[](BattleState& state) { state.Hero = {.Health = 100, .MaxHealth = 32767, .Magic = 32767}; }, Attacks::HeroCure, 32767, 20, "+32767",
-     &BattleState::MagicEstimate, 30},
-    {[](BattleState& state) { state.Hero = {.Health = -100, .MaxHealth = 100, .Magic = -32768}; }, Attacks::HeroCure, -32768, 20, "+-32768",
-     &BattleState::AttackEstimate, 30},
+    // Extreme statistics saturate instead of ending the program.
+    {[](BattleState& state) { state.Enemies(2) = {.Health = 20, .Defence = -32768, .Alive = rt::kTrue}; },
+     Attacks::HeroAttack, 100, -32747, "-32767", &BattleState::AttackEstimate, 32767},
+    {[](BattleState& state) { state.Hero = {.Health = 32000, .Defence = 32767}; }, Attacks::EnemyAttack, 32767, 20,
+     "--32752", &BattleState::MaxEnemyDamage, 7},
+    {[](BattleState& state) { state.Hero = {.Health = 100, .MaxHealth = 32767, .Magic = 32767}; }, Attacks::HeroCure,
+     32767, 20, "+32767", &BattleState::MagicEstimate, 30},
+    {[](BattleState& state) { state.Hero = {.Health = -100, .MaxHealth = 100, .Magic = -32768}; }, Attacks::HeroCure,
+     -32768, 20, "+-32768", &BattleState::AttackEstimate, 30},
 };
 
 TEST_F(Combat, EachMoveLeavesItsHitPointsFigureAndNote) {

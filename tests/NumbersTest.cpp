@@ -68,8 +68,9 @@ TEST(Numbers, ParsesBlanksSignsAndFractionsWithinTheSixteenBitRange) {
 }
 
 TEST(Numbers, RefusesEverythingThatIsNotAPlainDecimalNumber) {
-  for (const char* text : {"", "   ", "-", "+", ".", "12abc", "abc", "1,000", "1e3", "&H10", "0x10", "$5", "5 5", "--5",
-                           "+-5", "- 5", "1.2.3", "3,5", "4\n2", "1\u00A0000", "\u2212-5", "-\u22125", "\u2212"}) {
+  for (const char* text :
+       {"",    "   ", "-",   "+",   ".",     "12abc", "abc",  "1,000",      "1e3",      "&H10",     "0x10",  "$5",
+        "5 5", "--5", "+-5", "- 5", "1.2.3", "3,5",   "4\n2", "1\u00A0000", "\u2212-5", "-\u22125", "\u2212"}) {
     EXPECT_EQ(std::get<NumberTextError>(ParseNumber(text)), NumberTextError::NotANumber) << '"' << text << '"';
   }
 }

@@ -60,8 +60,7 @@ class WebBackend : public Harness {
 };
 
 TEST_F(WebBackend, AWindowBecomesAPanelOfItsControlsInTabOrderWithTheFirstThatCanFocused) {
-  for (rt::Window* window :
-       std::initializer_list<rt::Window*>{&frmBattleSettings(), &OpenBattle(3), &frmEnd()}) {
+  for (rt::Window* window : std::initializer_list<rt::Window*>{&frmBattleSettings(), &OpenBattle(3), &frmEnd()}) {
     window->Show();
     const auto controls = std::count_if(window->Controls().begin(), window->Controls().end(),
                                         [](const auto& c) { return c->Kind() != rt::ControlKind::Timer; });

@@ -155,8 +155,7 @@ void FrmBattleSettings::cmdStart_Click() {
 void FrmBattleSettings::cmdEXIT_Click() { Runtime().End(); }
 
 void FrmBattleSettings::WriteDefaults() {
-  for (std::size_t i = 0; i < kStatistics.size(); ++i)
-    StatisticBox(i).SetText(rt::ToText(kStatistics[i].defaultValue));
+  for (std::size_t i = 0; i < kStatistics.size(); ++i) StatisticBox(i).SetText(rt::ToText(kStatistics[i].defaultValue));
   lstNumEn.SetText(rt::ToText(kEnemyCount.defaultValue));
 }
 

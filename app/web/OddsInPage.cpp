@@ -79,8 +79,8 @@ EMSCRIPTEN_KEEPALIVE const char* duelmark_odds_begin(int battles) {
   tally = {};
   if (!ReadSettings(settings)) return answer.c_str();
   seed = rt::SystemClockTicks() % 1'000'000'000;
-  answer = "{\"battles\":" + std::to_string(battles) + ",\"block\":" +
-           std::to_string(duelmark::Odds::kBlockBattles) + "," + SeedAndNumbers(settings) + "}";
+  answer = "{\"battles\":" + std::to_string(battles) + ",\"block\":" + std::to_string(duelmark::Odds::kBlockBattles) +
+           "," + SeedAndNumbers(settings) + "}";
   return answer.c_str();
 }
 

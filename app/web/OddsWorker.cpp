@@ -66,9 +66,9 @@ extern "C" {
 // follow, and then the battles that lasted 0, 1, 2, ... moves.
 EMSCRIPTEN_KEEPALIVE const std::uint32_t* duelmark_fight_block(const std::int32_t* numbers, double seed, int block,
                                                                int count) {
-  const duelmark::Odds::Tally tally = duelmark::Odds::FightBlock(
-      SettingOf(numbers), static_cast<std::uint64_t>(seed), static_cast<std::uint64_t>(block),
-      static_cast<std::uint64_t>(count));
+  const duelmark::Odds::Tally tally =
+      duelmark::Odds::FightBlock(SettingOf(numbers), static_cast<std::uint64_t>(seed),
+                                 static_cast<std::uint64_t>(block), static_cast<std::uint64_t>(count));
   counts.assign({static_cast<std::uint32_t>(tally.heroWins), static_cast<std::uint32_t>(tally.battlesOfLength.size())});
   for (const std::uint64_t battles : tally.battlesOfLength) counts.push_back(static_cast<std::uint32_t>(battles));
   return counts.data();

@@ -13,8 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::string> arguments{"duelmark"};
   arguments.emplace_back();
   for (std::size_t i = 0; i < size; ++i) {
-    if (data[i] == 0) arguments.emplace_back();
-    else arguments.back() += static_cast<char>(data[i]);
+    if (data[i] == 0)
+      arguments.emplace_back();
+    else
+      arguments.back() += static_cast<char>(data[i]);
   }
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());
