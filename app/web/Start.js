@@ -1,0 +1,19 @@
+// The page's first steps: async, so as not to hold up the parsing, and here long before the
+// program's script. Opened from a disk, a page may fetch none of this.
+(() => {
+  if (!/^https?:$/.test(location.protocol)) return;
+  // The WebAssembly and the first window's fonts, at once; unless the program's script ran
+  // first (both from a cache) and asked for its WebAssembly itself.
+  const early = [['fonts/LiberationSans-Regular.woff2', 'font'], ['fonts/LiberationSans-Bold.woff2', 'font'],
+                 ['fonts/ComicNeue-Bold.woff2', 'font']];
+  if (typeof Module === 'undefined') early.unshift(['duelmark.wasm', 'fetch']);
+  const link = (rel, href, as) => document.head.append(Object.assign(document.createElement('link'),
+    as ? { rel, href, as, crossOrigin: '' } : { rel, href }));
+  for (const [file, kind] of early) link('preload', file, kind);
+  link('manifest', 'manifest.webmanifest');
+  if (!('serviceWorker' in navigator)) return;
+  // The worker that keeps the files, registered once the page has loaded. When a new build's
+  // worker has stored all of its files, it takes over, and the page reloads to be all of it.
+  navigator.serviceWorker.addEventListener('controllerchange', () => location.reload());
+  addEventListener('load', () => navigator.serviceWorker.register('service-worker.js'));
+})();
