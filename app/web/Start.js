@@ -12,8 +12,20 @@
   for (const [file, kind] of early) link('preload', file, kind);
   link('manifest', 'manifest.webmanifest');
   if (!('serviceWorker' in navigator)) return;
-  // The worker that keeps the files, registered once the page has loaded. When a new build's
-  // worker has stored all of its files, it takes over, and the page reloads to be all of it.
-  navigator.serviceWorker.addEventListener('controllerchange', () => location.reload());
-  addEventListener('load', () => navigator.serviceWorker.register('service-worker.js'));
+  // The worker that keeps the files, registered once the page has loaded. A new build's worker
+  // waits until a reload cuts nothing short: this page tells it so while the program (Page.js)
+  // has had no input yet or has ended. Taken over, the page reloads, unless it has ended:
+  // "Start again" then starts the new build.
+  const program = () => document.documentElement.dataset.program;
+  let registration;
+  const tell = () => registration?.waiting?.postMessage({ mayTakeOver: program() !== 'acted' });
+  addEventListener('duelmark-program', tell);
+  navigator.serviceWorker.addEventListener('controllerchange', () => program() === 'ended' || location.reload());
+  addEventListener('load', () => navigator.serviceWorker.register('service-worker.js').then(found => {
+    registration = found;
+    const watch = worker => worker?.addEventListener('statechange', () => worker.state === 'installed' && tell());
+    watch(registration.installing);
+    registration.addEventListener('updatefound', () => watch(registration.installing));
+    tell();
+  }));
 })();
