@@ -17,7 +17,7 @@ const files = readdirSync(site, { recursive: true })
   .map(file => file.split(path.sep).join('/'))
   .filter(file => !left.has(file) && !file.endsWith('.copyright'))
   .sort();
-const onDemand = new Set(['odds-worker.js', 'odds-worker.wasm', 'odds-curve.js']);
+const onDemand = new Set(['odds-worker.js', 'odds-worker.wasm', 'odds-curve.js', 'odds-curve.css']);
 const integrity = list => Object.fromEntries(list.map(file =>
   [file, `sha256-${createHash('sha256').update(readFileSync(path.join(site, file))).digest('base64')}`]));
 const stored = integrity(files.filter(file => !onDemand.has(file)));

@@ -60,6 +60,7 @@ void web_focus(int id, int selectAll) {
 void web_show_message(const char* text) { Page().messages.emplace_back(text); }
 void web_announce(const char* text) { Page().announcements.emplace_back(text); }
 void web_schedule_tick(double milliseconds) { Page().tickWait = milliseconds; }
+void web_user_acted() { ++Page().userActed; }
 void web_ended() { Page().ended = true; }
 void web_trace(const char*) {}
 int web_page_asks_for(const char*) { return 0; }

@@ -26,6 +26,7 @@ struct FakePage {
   bool focusSelectsAll = false;
   std::vector<std::string> messages, announcements;
   double tickWait = -1;  // the wait of the tick asked for last, or -1 for none
+  int userActed = 0;     // times the page was told that the user has acted
   bool ended = false;
 
   // The control's element that shows or is called by this text (its caption, name or picture's

@@ -109,7 +109,12 @@ TEST_F(WebBackend, TheFocusMovesToARefusedBoxOnlyOnceTheUserHasClosedTheMessage)
   FrmBattleSettings& form = frmBattleSettings();
   form.Show();
   const int box = IdOf(form.txtEHealth);
+  // A focus is no input; the first edit tells the page, once, that the user has acted (a new
+  // build of the page waits from then on).
+  host_.Focused(box);
+  EXPECT_EQ(Page().userActed, 0);
   host_.Edited(box, "lots");
+  EXPECT_EQ(Page().userActed, 1);
   host_.Clicked(IdOf(form.cmdStart));
   ASSERT_EQ(Page().messages.size(), 1u);
   // The page's language writes fractions with "," and groups with a blank outside ASCII.
@@ -124,6 +129,7 @@ TEST_F(WebBackend, TheFocusMovesToARefusedBoxOnlyOnceTheUserHasClosedTheMessage)
   host_.Edited(box, "20,5");
   host_.Clicked(IdOf(form.cmdStart));
   EXPECT_EQ(State().Enemies(1).Health, 20);
+  EXPECT_EQ(Page().userActed, 1);
 }
 
 // A window whose control has lost the focus gives it to its caption, which a screen reader says

@@ -24,27 +24,6 @@ function duelmarkOddsCurve(odds) {
       return { index, name: `${side} ${name}`, option: `${sideOption}-${option}`, lowest: -32768, highest: 32767 };
     })];
 
-  // Styled here, not in the page's head: the page's first visit need not carry it.
-  const style = document.createElement('style');
-  style.textContent = `
-    .odds-panel.odds-wide { width: min(640px, calc(100vw - 16px)); }
-    .odds-curve { margin: 10px 0 0; padding: 6px 0 0; border-top: 1px solid #b4b4b4; }
-    .odds-curve h3 { margin: 0 0 4px; font: inherit; font-weight: bold; }
-    .odds-curve-fields { display: grid; grid-template-columns: repeat(auto-fit, minmax(8em, 1fr)); gap: 4px 10px; }
-    .odds-curve-fields label { display: flex; flex-direction: column; gap: 1px; min-width: 0; }
-    .odds-curve-fields .odds-curve-statistic { grid-column: 1 / -1; }
-    .odds-curve input, .odds-curve select { box-sizing: border-box; width: 100%; min-height: 24px; font: inherit; }
-    .odds-curve [aria-invalid="true"] { outline: 2px solid #b00020; }
-    .odds-curve .button { margin: 8px 0 2px; min-height: 28px; padding: 4px 14px; font: inherit; }
-    .odds-curve svg { display: block; width: 100%; height: auto; margin: 6px 0; }
-    .odds-curve-numbers { max-height: 14em; overflow: auto; margin: 4px 0; }
-    .odds-curve-numbers:focus-visible { outline: 2px solid #1c5fb8; }
-    .odds-curve table { width: 100%; border-collapse: collapse; }
-    .odds-curve caption { text-align: left; margin-bottom: 2px; }
-    .odds-curve th, .odds-curve td { padding: 1px 6px 1px 0; text-align: right; white-space: nowrap; font-weight: normal; }
-    .odds-curve thead th { font-weight: bold; }`;
-  document.head.append(style);
-
   const form = document.createElement('form');
   form.className = 'odds-curve';
   form.noValidate = true;

@@ -15,8 +15,15 @@
 #include "OddsText.h"
 #include "Random.h"
 #include "Runtime.h"
+#include "WebHost.h"
 
 namespace {
+
+// Odds asked for are the user's doing, as any input: a new build of the page waits, and does not
+// take the panel's answer away.
+void UserAsked() {
+  if (auto* host = rt::web::WebHost::Active()) host->UserActed();
+}
 
 std::unique_ptr<duelmark::Odds::Run> run;
 duelmark::Settings settings;
@@ -75,6 +82,7 @@ extern "C" {
 // Begins the odds of the given number of battles. Answers {"battles": N, "seed": S, "block": the
 // battles of a block, "numbers": [...]}, or why not (ReadSettings).
 EMSCRIPTEN_KEEPALIVE const char* duelmark_odds_begin(int battles) {
+  UserAsked();
   run.reset();
   tally = {};
   if (!ReadSettings(settings)) return answer.c_str();
@@ -88,6 +96,7 @@ EMSCRIPTEN_KEEPALIVE const char* duelmark_odds_begin(int battles) {
 // (one of its own if it shows none), leaving those odds as they are: {"seed": S, "numbers": [...]}
 // or why not (ReadSettings).
 EMSCRIPTEN_KEEPALIVE const char* duelmark_odds_setting() {
+  UserAsked();
   duelmark::Settings read;
   if (!ReadSettings(read)) return answer.c_str();
   if (seed == 0) seed = rt::SystemClockTicks() % 1'000'000'000;

@@ -8,8 +8,8 @@
 // script may not be loaded) fights the battles itself, a slice at a time, each slice a task of
 // its own of a few milliseconds; a MessageChannel hands over to the next slice at once, where a
 // timer would wait 4 ms each time. A curve of one statistic is the panel's too: its part
-// (odds-curve.js) is loaded as the panel first opens, so that a visit that never asks for the odds
-// does not fetch it; it hands its points to the same workers.
+// (odds-curve.js and its style, odds-curve.css) is loaded as the panel first opens, so that a
+// visit that never asks for the odds does not fetch it; it hands its points to the same workers.
 (() => {
   const battles = 100000;
   // A worker is handed runs of blocks, each run as many as take it about runMilliseconds: a
@@ -188,9 +188,15 @@
     panel.hidden = false;
     if (!curve.received) {
       curve.received = () => {};
-      const script = Object.assign(document.createElement('script'), { src: 'odds-curve.js' });
-      script.onload = () => duelmarkOddsCurve(curve);
-      document.head.append(script);
+      // The curve's form and its style, shown once both have come, so that the form is never
+      // seen unstyled.
+      const arrived = element => new Promise(resolve => {
+        element.onload = element.onerror = resolve;
+        document.head.append(element);
+      });
+      Promise.all([arrived(Object.assign(document.createElement('link'), { rel: 'stylesheet', href: 'odds-curve.css' })),
+                   arrived(Object.assign(document.createElement('script'), { src: 'odds-curve.js' }))])
+        .then(() => typeof duelmarkOddsCurve === 'function' && duelmarkOddsCurve(curve));
     }
     const answer = ask('begin', battles);
     if ('refused' in answer || answer.closed) return showAnswer(answer);

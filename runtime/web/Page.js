@@ -277,8 +277,21 @@ mergeInto(LibraryManager.library, {
     page.tickTimer = milliseconds < 0 ? null : setTimeout(() => Module['_web_tick'](), milliseconds);
   },
 
-  web_ended__deps: ['$page'],
+  // What the program is at, for the page's own scripts (start.js, whose new build waits for it):
+  // set on the document, and told by an event. Ended is for good.
+  $programIs: function(state) {
+    const root = document.documentElement;
+    if (root.dataset.program === 'ended') return;
+    root.dataset.program = state;
+    dispatchEvent(new Event('duelmark-program'));
+  },
+
+  web_user_acted__deps: ['$programIs'],
+  web_user_acted: function() { programIs('acted'); },
+
+  web_ended__deps: ['$page', '$programIs'],
   web_ended: function() {
+    programIs('ended');
     clearTimeout(page.tickTimer);
     const notice = document.getElementById('ended');
     notice.hidden = false;

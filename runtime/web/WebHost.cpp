@@ -105,7 +105,14 @@ void WebHost::Ended() {
   web_ended();
 }
 
+void WebHost::UserActed() {
+  if (userActed_) return;
+  userActed_ = true;
+  web_user_acted();
+}
+
 void WebHost::Clicked(int elementId) {
+  UserActed();
   LearnNumberFormat();
   for (const auto& [window, panel] : panels_) {
     if (panel->CloseBoxId() == elementId) {
@@ -120,11 +127,13 @@ void WebHost::Clicked(int elementId) {
 void WebHost::EnterPressed(int elementId) {
   Control* control = InputControl(elementId);
   if (!control) return Clicked(elementId);
+  UserActed();
   LearnNumberFormat();
   control->Owner().Runtime().UserPressedEnter(*control);
 }
 
 void WebHost::Edited(int elementId, std::string text) {
+  UserActed();
   LearnNumberFormat();
   if (Control* control = InputControl(elementId)) control->Owner().Runtime().UserEdit(*control, std::move(text));
 }
@@ -135,7 +144,9 @@ void WebHost::Focused(int elementId) {
 
 bool WebHost::EscapePressed(int panelId) {
   for (const auto& [window, panel] : panels_) {
-    if (panel->Id() == panelId) return runtime_.UserPressedEscape(panel->Model());
+    if (panel->Id() != panelId || !runtime_.UserPressedEscape(panel->Model())) continue;
+    UserActed();
+    return true;
   }
   return false;
 }

@@ -41,6 +41,9 @@ class WebHost final : public RuntimeObserver {
   bool EscapePressed(int panelId);  // answers whether the key was used
   void MessageClosed();
   void Tick();
+  // The user has acted (the first time tells the page): reloading the page would now cut short
+  // what they began, and a new build of it waits until the program ends.
+  void UserActed();
 
  private:
   WindowPanel* PanelOf(const Window& window) const;
@@ -50,6 +53,7 @@ class WebHost final : public RuntimeObserver {
 
   Runtime& runtime_;
   bool numberFormatLearned_ = false;
+  bool userActed_ = false;
   std::map<const Window*, std::unique_ptr<WindowPanel>> panels_;
 };
 

@@ -6,13 +6,16 @@
 // region must have said each move once. Every window must fill the view without a scroll; the
 // phone is turned and back, and the battle window fits again each time. On the laptop, axe-core
 // finds nothing to fault in any of the six states the page goes through, and the page's own
-// colours contrast enough.
+// colours contrast enough. The laptop's path is walked again with the page opened from a disk.
+// Served and from a disk, the page breaches its Content-Security-Policy nowhere, and the policy
+// refuses a script written into it.
 //   node browser-scenario.mjs SITE_DIR [SCREENSHOT_DIR]
 import assert from 'node:assert/strict';
 import path from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { assertNoViolations, assertOwnColoursContrast, judgedStates } from './axe.mjs';
 import { battleTimers } from './battle-timers.mjs';
-import { closeChromium, launchChromium } from './chromium.mjs';
+import { closeChromium, launchChromium, reportPolicyViolations } from './chromium.mjs';
 import { serve } from './static-server.mjs';
 
 const viewports = [
@@ -42,12 +45,30 @@ async function assertFits(page, selector, what) {
   if (selector !== 'dialog[open]') assert.ok(fills >= 0.8, `${what} fills ${(fills * 100).toFixed(0)} % of the view`);
 }
 
-async function play(viewport) {
+// A script that something wrote into the page (as an injection would) is refused, and the page
+// hears of it; nothing of the script runs. The browser's word and the page's are set aside.
+async function assertInjectedScriptRefused(page) {
+  const before = problems.length;
+  const refusal = await page.evaluate(() => new Promise(resolve => {
+    document.addEventListener('securitypolicyviolation', event =>
+      resolve([event.effectiveDirective, event.blockedURI, window.injected ?? 'not run']), { once: true });
+    const script = document.createElement('script');
+    script.textContent = 'window.injected = "run";';
+    document.body.append(script);
+  }));
+  assert.deepEqual(refusal, ['script-src-elem', 'inline', 'not run'], 'an injected script is refused');
+  await new Promise(resolve => setTimeout(resolve, 300));
+  const reported = problems.splice(before);
+  assert.ok(reported.length > 0 && reported.every(text => /Content.Security.Policy/i.test(text)), reported.join(' | '));
+}
+
+async function play(viewport, fromDisk = false) {
   const touch = viewport.hasTouch;
-  // The rules engine judges what the keyboard user meets, on the laptop.
-  const judge = async state => touch || (await assertNoViolations(page, state));
+  // The rules engine judges what the keyboard user meets, on the laptop, served.
+  const judge = async state => touch || fromDisk || (await assertNoViolations(page, state));
   const press = handle => touch ? handle.tap() : handle.click();
   const page = await browser.newPage();
+  await reportPolicyViolations(page);
   await page.setViewport(viewport);
   const trace = [];
   page.on('console', message => {
@@ -55,7 +76,7 @@ async function play(viewport) {
     else if (message.type() === 'error') problems.push(message.text());
   });
   page.on('pageerror', error => problems.push(error.message));
-  await page.goto(`${server.url}/?trace`);
+  await page.goto(`${fromDisk ? pathToFileURL(path.resolve(site, 'index.html')).href : server.url + '/'}?trace`);
   const settings = '.window:not([hidden])';
 
   // A bad value is refused in a modal message that names the field; OK leads back to it.
@@ -67,10 +88,11 @@ async function play(viewport) {
       .observe(region, { childList: true, characterData: true, subtree: true });
   });
   await assertFits(page, settings, 'the settings window');
-  await shoot(page, viewport, 'settings-window');
+  fromDisk || (await shoot(page, viewport, 'settings-window'));
   await judge('settings');
   if (!touch) {
-    lowestContrast = await assertOwnColoursContrast(page);
+    await assertInjectedScriptRefused(page);
+    if (!fromDisk) lowestContrast = await assertOwnColoursContrast(page);
     // The help panel covers fifteen controls: out of the keyboard's reach and hidden from screen
     // readers while it is up, the focus on its Close button; closed, the focus is back on Help.
     await (await page.waitForSelector('aria/Help[role="button"]')).focus();
@@ -139,14 +161,14 @@ async function play(viewport) {
   await page.waitForFunction(() => document.querySelectorAll('img:not([hidden])').length > 0);
   const ticks = name => trace.filter(line => line.endsWith(`.${name}_Timer`)).length;
   while (ticks('tmrHeroAttack') + ticks('tmrCure') + ticks('tmrEnemyAttack') < 10) await new Promise(r => setTimeout(r, 20));
-  await shoot(page, viewport, 'battle-move');
+  fromDisk || (await shoot(page, viewport, 'battle-move'));
   await page.evaluate(() => { const until = performance.now() + 1500; while (performance.now() < until); });
 
   // The report, as a dialog read in full.
   const report = await page.waitForSelector('aria/End of Battle[role="dialog"]', { timeout: 120_000 });
   const watched = (Date.now() - started) / 1000;
   await assertFits(page, '.window:not([hidden])', 'the report');
-  await shoot(page, viewport, 'end-window');
+  fromDisk || (await shoot(page, viewport, 'end-window'));
   await judge('end');
   assert.equal(await report.evaluate(d => d.tabIndex), 0, 'Tab reaches the report');
   const reportText = await report.evaluate(d => d.querySelector('.client').innerText);
@@ -190,7 +212,7 @@ async function play(viewport) {
   await press(await page.waitForSelector('aria/Close[role="button"]'));
   await page.waitForSelector('aria/Start again[role="button"]');
   assert.deepEqual(problems, []);
-  console.log(`${viewport.name}: a battle of ${count(total)} moves watched in ${watched.toFixed(1)} s, ` +
+  console.log(`${viewport.name}${fromDisk ? ', from a disk' : ''}: a battle of ${count(total)} moves watched in ${watched.toFixed(1)} s, ` +
               `${trace.length} trace lines.`);
   await page.close();
 }
@@ -200,6 +222,7 @@ const problems = [];
 let lowestContrast;
 try {
   for (const viewport of viewports) await play(viewport);
+  await play(viewports[0], true);
   console.log(`axe-core: 0 violations in ${judgedStates.join(', ')}; the page's own colours at ${lowestContrast.toFixed(2)}:1 or more.`);
 } finally {
   if (problems.length) console.error(`The page reported: ${problems.join(' | ')}`);

@@ -29,6 +29,13 @@ export async function launchChromium(env = {}) {
   }
 }
 
+// Every breach of the page's Content-Security-Policy, as the page hears of it, becomes an error
+// in its console, where the tests collect errors: in every document the tab shows from now on.
+export async function reportPolicyViolations(page) {
+  await page.evaluateOnNewDocument(() => document.addEventListener('securitypolicyviolation', event =>
+    console.error(`Content-Security-Policy: ${event.effectiveDirective} refused ${event.blockedURI || 'a text'}`)));
+}
+
 export async function closeChromium(browser) {
   try {
     await browser.close();

@@ -17,7 +17,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { assertNoViolations, assertOwnColoursContrast } from './axe.mjs';
-import { closeChromium, launchChromium } from './chromium.mjs';
+import { closeChromium, launchChromium, reportPolicyViolations } from './chromium.mjs';
 import { serve } from './static-server.mjs';
 
 const laptop = { name: 'laptop', width: 1280, height: 720 };
@@ -216,6 +216,7 @@ async function drawCurve(page, { optionName, downs, from, to, step, target }, se
 async function play(viewport, fromDisk = false) {
   const touch = viewport.hasTouch;
   const page = await browser.newPage();
+  await reportPolicyViolations(page);
   await page.setViewport(viewport);
   page.on('pageerror', error => problems.push(error.message));
   page.on('console', message => message.type() === 'error' && problems.push(message.text()));

@@ -3,9 +3,14 @@
 // watches the whole battle in real time, closes the report by its close box and reads that the
 // program has ended. Each window lies in the view and fills it, on a laptop's view (1280×720) and
 // a phone's (390×844); the trace that ?trace writes tells the battle tick by tick, on schedule;
-// the page reports no error. Prints how soon the first window came and how long the battle took.
+// the page reports no error and no breach of its Content-Security-Policy, its scripts and styles
+// at work. Opened from a disk, the page shows its first window under the same policy, which
+// refuses a script written into it. Prints how soon the first window came and how long the
+// battle took.
 //   node webkit-scenario.mjs SITE_DIR
 import assert from 'node:assert/strict';
+import path from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { battleTimers } from './battle-timers.mjs';
 import { serve } from './static-server.mjs';
 import { launchWebKit } from './webkit.mjs';
@@ -31,6 +36,8 @@ const recorder = `
       }).observe(document, { subtree: true, childList: true, attributes: true });
     }
     addEventListener('error', event => recorded.problems.push(event.message));
+    document.addEventListener('securitypolicyviolation', event => recorded.problems.push(
+      \`Content-Security-Policy: \${event.effectiveDirective} refused \${event.blockedURI || 'a text'}\`));
     addEventListener('unhandledrejection', event => recorded.problems.push(\`Unhandled: \${event.reason}\`));
     for (const [level, into] of [['log', 'trace'], ['error', 'problems']]) {
       const write = console[level];
@@ -144,8 +151,35 @@ try {
   assert.equal(ended, 'Duelmark has ended.');
   assert.ok((await browser.run('return recorded.trace.at(-1);')).endsWith(' End'));
   assert.deepEqual(await browser.run('return recorded.problems;'), []);
+  // What the recorder came too late to hear: the page's first script ran (served, it asks for the
+  // manifest) and its whole style applies (the odds' rules stand at the end of page.css).
+  assert.deepEqual(await browser.run(`return [!!document.querySelector('link[rel=manifest]'),
+    getComputedStyle(document.querySelector('.odds-button')).position];`), [true, 'fixed']);
 
   const drawn = await browser.run('return recorded.drawn;');
+
+  // Opened from a disk: the first window, in the page's style, and an injected script refused.
+  const fromDisk = pathToFileURL(path.resolve(process.argv[2], 'index.html')).href;
+  await browser.navigate(fromDisk);
+  await browser.until('the settings window, from a disk', `
+    if (location.href !== arguments[0]) return null;
+    ${recorder}
+    return document.querySelector('[aria-label="Enemy Health"]') &&
+           getComputedStyle(document.querySelector('.odds-button')).position === 'fixed';`,
+  { timeout: 30_000, args: [fromDisk] });
+  const refusal = await browser.run(`return new Promise(resolve => {
+    document.addEventListener('securitypolicyviolation', event =>
+      resolve([event.effectiveDirective, window.injected ?? 'not run']), { once: true });
+    const script = document.createElement('script');
+    script.textContent = 'window.injected = "run";';
+    document.body.append(script);
+  });`);
+  assert.deepEqual(refusal, ['script-src-elem', 'not run'], 'an injected script is refused');
+  const fromDiskProblems = await browser.run('return recorded.problems;');
+  assert.equal(fromDiskProblems.length, 1, fromDiskProblems.join(' | '));
+  assert.match(fromDiskProblems[0], /^Content-Security-Policy: script-src-elem refused/);
+  await browser.run('recorded.problems.length = 0;');
+
   console.log(drawn ? `The first window drawn ${drawn.toFixed(0)} ms after the navigation began.`
                     : `The first window there ${found.toFixed(0)} ms after the navigation began, ` +
                       'before the test could look.');
