@@ -40,6 +40,10 @@ int SharePlaces(const Odds::Figures& figures) { return IsExact(figures) ? 10 : 6
 std::string Quoted(const std::string& text) {
   std::string quoted = "\"";
   for (const char c : text) {
+    if (c == '\n') {
+      quoted += "\\n";  // a refusal's two lines
+      continue;
+    }
     if (c == '"' || c == '\\') quoted += '\\';
     quoted += c;
   }

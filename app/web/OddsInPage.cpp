@@ -31,19 +31,6 @@ std::uint64_t seed = 0;
 duelmark::Odds::Tally tally;  // the workers' counts, added up by the page
 std::string answer;           // the last answer, which the page reads before it asks again
 
-std::string Quoted(const std::string& text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') quoted += '\\';
-    if (c == '\n') {
-      quoted += "\\n";
-      continue;
-    }
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
 const char* Answered(const duelmark::Odds::Figures& figures) {
   answer = duelmark::OddsJsonWithWords(settings, figures);
   return answer.c_str();
@@ -59,7 +46,8 @@ bool ReadSettings(duelmark::Settings& read) {
   }
   const auto setting = duelmark::BSettings::ReadSetting();
   if (const auto* refused = std::get_if<duelmark::BSettings::Refused>(&setting)) {
-    answer = "{\"refused\":" + Quoted(refused->message) + ",\"box\":" + Quoted(refused->box->Name()) + "}";
+    answer = "{\"refused\":" + duelmark::Quoted(refused->message) +
+             ",\"box\":" + duelmark::Quoted(refused->box->Name()) + "}";
     return false;
   }
   read = std::get<duelmark::Settings>(setting);

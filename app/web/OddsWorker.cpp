@@ -32,20 +32,6 @@ duelmark::Settings SettingOf(const std::int32_t* numbers) {
   return settings;
 }
 
-// As a JSON string, the picture's line breaks included.
-std::string Json(const std::string& text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '\n') {
-      quoted += "\\n";
-      continue;
-    }
-    if (c == '"' || c == '\\') quoted += '\\';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
 const double* Answered(const duelmark::Odds::Figures& figures) {
   point[0] = figures.method == duelmark::Odds::Method::Exact ? 0 : 1;
   point[1] = static_cast<double>(figures.states);
@@ -131,17 +117,17 @@ EMSCRIPTEN_KEEPALIVE const char* duelmark_curve_words(const std::int32_t* number
     figures.movesMean = curvePoints[i + 5];
     curve.points.push_back({static_cast<duelmark::Int16>(curvePoints[i]), figures});
   }
-  answer = "{\"svg\":" + Json(duelmark::CurveSvg(curve)) + ",\"rows\":[";
+  answer = "{\"svg\":" + duelmark::Quoted(duelmark::CurveSvg(curve)) + ",\"rows\":[";
   for (std::size_t i = 0; i < curve.points.size(); ++i) {
     const duelmark::Odds::Figures& figures = curve.points[i].figures;
-    answer += (i ? ",[" : "[") + Json(rt::ToText(curve.points[i].value)) + "," +
-              Json(duelmark::Percent(figures.heroWinRate)) + "," +
-              Json(duelmark::IsExact(figures) ? "exactly" : duelmark::IntervalWords(figures)) + "," +
-              Json(duelmark::Fixed(figures.movesMean, 2)) + "]";
+    answer += (i ? ",[" : "[") + duelmark::Quoted(rt::ToText(curve.points[i].value)) + "," +
+              duelmark::Quoted(duelmark::Percent(figures.heroWinRate)) + "," +
+              duelmark::Quoted(duelmark::IsExact(figures) ? "exactly" : duelmark::IntervalWords(figures)) + "," +
+              duelmark::Quoted(duelmark::Fixed(figures.movesMean, 2)) + "]";
   }
   answer += "],\"crossings\":[";
   const std::vector<std::string> crossings = duelmark::TargetWords(curve);
-  for (std::size_t i = 0; i < crossings.size(); ++i) answer += (i ? "," : "") + Json(crossings[i]);
+  for (std::size_t i = 0; i < crossings.size(); ++i) answer += (i ? "," : "") + duelmark::Quoted(crossings[i]);
   answer += "]}";
   return answer.c_str();
 }
