@@ -3,9 +3,10 @@
 (() => {
   if (!/^https?:$/.test(location.protocol)) return;
   // The WebAssembly and the first window's fonts, at once; unless the program's script ran
-  // first (both from a cache) and asked for its WebAssembly itself.
-  const early = [['fonts/LiberationSans-Regular.woff2', 'font'], ['fonts/LiberationSans-Bold.woff2', 'font'],
-                 ['fonts/ComicNeue-Bold.woff2', 'font']];
+  // first (both from a cache) and asked for its WebAssembly itself. Not the bold face: the page's
+  // heading asks for it as the page is first laid out, and WebKit would fetch it again for a
+  // preload that came after.
+  const early = [['fonts/LiberationSans-Regular.woff2', 'font'], ['fonts/ComicNeue-Bold.woff2', 'font']];
   if (typeof Module === 'undefined') early.unshift(['duelmark.wasm', 'fetch']);
   const link = (rel, href, as) => document.head.append(Object.assign(document.createElement('link'),
     as ? { rel, href, as, crossOrigin: '' } : { rel, href }));

@@ -84,6 +84,14 @@ try {
     return document.querySelector('[aria-label="Enemy Health"]') && performance.now();`,
   { timeout: 30_000, args: [address] });
   await assertFits(onShow, 'the settings window');
+  // Each file that the page asked for came once (a preload that came after the page's own
+  // request for it fetched it again): counted up to its service worker, whose own requests this
+  // browser sends to the server anew, as under WebDriver it keeps no HTTP cache.
+  await browser.until('the service worker', 'return navigator.serviceWorker.ready.then(() => true);');
+  const fetched = server.answered.map(answer => answer.file);
+  const beforeWorker = fetched.slice(0, fetched.indexOf('/service-worker.js'));
+  assert.deepEqual(beforeWorker.filter((file, index) => beforeWorker.indexOf(file) !== index), [],
+                   'files that the page fetched twice');
 
   // A bad value is refused in a modal message; OK leads back to the box, its text selected.
   await browser.click(await browser.find('//input[@aria-label="Enemy Health"]'));
