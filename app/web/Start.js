@@ -1,6 +1,11 @@
 // The page's first steps: async, so as not to hold up the parsing, and here long before the
 // program's script. Opened from a disk, a page may fetch none of this.
 (() => {
+  // Traced (?trace), the page also writes each breach of its Content-Security-Policy.
+  if (new URLSearchParams(location.search).has('trace')) {
+    document.addEventListener('securitypolicyviolation', event =>
+      console.error(`Content-Security-Policy: ${event.effectiveDirective} refused ${event.blockedURI || 'a text'}`));
+  }
   if (!/^https?:$/.test(location.protocol)) return;
   // The WebAssembly and the first window's fonts, at once; unless the program's script ran
   // first (both from a cache) and asked for its WebAssembly itself. Not the bold face: the page's

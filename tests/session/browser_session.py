@@ -112,19 +112,34 @@ after_report = orca.said_since(mark)
 reports_heard = sum("Total moves" in line for line in after_report)
 ended_heard = sum("Duelmark has ended." in line for line in after_report)
 
-console.seek(0)
-shown = [text for text in re.findall(r'frmBattle\.lblInfo\.Caption=\\?"(.*?)\\?"', console.read())
+# The console has the whole trace, the program's end its last line, before it is read.
+def console_text():
+    console.seek(0)
+    return console.read()
+
+
+trace = orca.until("the trace's end in the browser's console", lambda: re.search(r"\b\d+\.\d{3} End\b", console_text()) and console_text())
+shown = [text for text in re.findall(r'frmBattle\.lblInfo\.Caption=\\?"(.*?)\\?"', trace)
          if not text.startswith("The Battle is Over.")]
 # Each move's message, wherever it was heard: in its announcement, or in a reading of the window.
-heard_once = sum(sum(line.count(text) for line in orca.heard) == 1 for text in shown)
+times_heard = {text: sum(line.count(text) for line in orca.heard) for text in shown}
 unselected = orca.unselected_after_tab()
+breaches = [line for line in trace.splitlines() if "Content-Security-Policy:" in line]
 print("Refusal heard %d time(s); %d list choices; %d of %d moves heard once; report heard %d time(s); end heard %d "
-      "time(s); \"Text unselected.\" heard %d time(s)." % (refusals_heard, choices, heard_once, len(shown),
-                                                           reports_heard, ended_heard, unselected))
+      "time(s); \"Text unselected.\" heard %d time(s)." % (refusals_heard, choices, list(times_heard.values()).count(1),
+                                                           len(shown), reports_heard, ended_heard, unselected))
 orca.print_heard()
 # In Firefox, Orca itself says it: its web script looks again at the box that held the last
 # selection whenever a selection changes (Tab selects the next box's text), and Firefox shows
 # that box's selection as gone once the focus has left it.
-if (refusals_heard != 1 or reports_heard != 1 or ended_heard != 1 or not heard_once == len(shown) == len(moves)
-        or (unselected and browser != "firefox-esr")):
-    fail("something was heard more than once, or not at all")
+orca.verdict([
+    ("the refusal heard once", refusals_heard == 1, "heard %d times" % refusals_heard),
+    ("the moves announced are the moves shown", len(moves) == len(shown), "announced %r, shown %r" % (moves, shown)),
+    ("each move heard once", all(count == 1 for count in times_heard.values()),
+     {text: count for text, count in times_heard.items() if count != 1}),
+    ("the report heard once", reports_heard == 1, "heard %d times" % reports_heard),
+    ("the end heard once", ended_heard == 1, "heard %d times" % ended_heard),
+    ('no "Text unselected." as the focus left a box', not unselected or browser == "firefox-esr",
+     "heard %d times" % unselected),
+    ("no breach of the page's Content-Security-Policy", not breaches, breaches),
+])

@@ -57,6 +57,25 @@ def fail(message):
     sys.exit(1)
 
 
+def until(what, condition, seconds=STEP_TIMEOUT):
+    """Waits until the condition holds (returns something true), which is returned."""
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.1)
+    fail("not within %d s: %s" % (seconds, what))
+
+
+def verdict(checks):
+    """Fails the session on each check that does not hold, naming it and what was found instead:
+    the checks are (what should hold, whether it does, what was found)."""
+    failed = ["%s; instead: %s" % (what, found) for what, holds, found in checks if not holds]
+    if failed:
+        fail("\n  ".join([""] + failed))
+
+
 def listen():
     heard[:] = [m.group(1) for m in SPEECH.finditer("".join(debug_output))]
 
