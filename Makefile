@@ -1,6 +1,7 @@
 # The two commands of the README, run and test. Each installs what is missing, then builds.
 # `make` alone builds the program; `make web` builds the web edition into build/web/.
-.PHONY: build bench run test test-default test-sanitize sanitize-lane-build package web deps deps-test build-sanitize build-fuzz fuzz \
+# `make pot` gathers the texts to translate; `make po` merges them into each language.
+.PHONY: pot po build bench run test test-default test-sanitize sanitize-lane-build package web deps deps-test build-sanitize build-fuzz fuzz \
         format check-format
 # A lane's lines carry its name, and a lane fails when any command of its pipe fails.
 SHELL := bash
@@ -74,6 +75,12 @@ web:
 	@scripts/install-deps.sh web
 	@cmake --preset web >/dev/null
 	@cmake --build --preset web
+
+pot:
+	@scripts/update-catalogues.sh pot
+
+po:
+	@scripts/update-catalogues.sh po
 
 # A Debian package in build/package/package/, built in Release.
 package:

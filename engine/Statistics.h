@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "BattleState.h"
+#include "Texts.h"
 
 namespace duelmark {
 
@@ -24,16 +25,16 @@ struct Statistic {
 
 // In launch order: the order in which they are converted and refused.
 inline constexpr std::array<Statistic, 10> kStatistics{{
-    {Side::Hero, "Health", &HeroRecord::Health, nullptr, 100},
-    {Side::Hero, "Attack", &HeroRecord::Attack, nullptr, 15},
-    {Side::Hero, "Defence", &HeroRecord::Defence, nullptr, 10},
-    {Side::Hero, "Magic", &HeroRecord::Magic, nullptr, 20},
-    {Side::Hero, "Magic Def.", &HeroRecord::MagicDef, nullptr, 10},
-    {Side::Enemy, "Health", nullptr, &EnemyRecord::Health, 20},
-    {Side::Enemy, "Attack", nullptr, &EnemyRecord::Attack, 15},
-    {Side::Enemy, "Suicide Attack", nullptr, &EnemyRecord::Suicide, 30},
-    {Side::Enemy, "Defence", nullptr, &EnemyRecord::Defence, 5},
-    {Side::Enemy, "Magic Def.", nullptr, &EnemyRecord::MagicDef, 10},
+    {Side::Hero, rt::N_("Health"), &HeroRecord::Health, nullptr, 100},
+    {Side::Hero, rt::N_("Attack"), &HeroRecord::Attack, nullptr, 15},
+    {Side::Hero, rt::N_("Defence"), &HeroRecord::Defence, nullptr, 10},
+    {Side::Hero, rt::N_("Magic"), &HeroRecord::Magic, nullptr, 20},
+    {Side::Hero, rt::N_("Magic Def."), &HeroRecord::MagicDef, nullptr, 10},
+    {Side::Enemy, rt::N_("Health"), nullptr, &EnemyRecord::Health, 20},
+    {Side::Enemy, rt::N_("Attack"), nullptr, &EnemyRecord::Attack, 15},
+    {Side::Enemy, rt::N_("Suicide Attack"), nullptr, &EnemyRecord::Suicide, 30},
+    {Side::Enemy, rt::N_("Defence"), nullptr, &EnemyRecord::Defence, 5},
+    {Side::Enemy, rt::N_("Magic Def."), nullptr, &EnemyRecord::MagicDef, 10},
 }};
 
 // Every statistic may be any 16-bit number.
@@ -48,12 +49,14 @@ struct EnemyCount {
   Int16 highest;
   Int16 defaultValue;
 };
-inline constexpr EnemyCount kEnemyCount{"Number of Enemies", "enemies", 1, kMaxEnemies, 1};
+inline constexpr EnemyCount kEnemyCount{rt::N_("Number of Enemies"), "enemies", 1, kMaxEnemies, 1};
 
-std::string_view SideName(Side side);                 // "Hero", "Enemy"
+// The names in the user's language (English: as shown), and the option's, always English.
+std::string_view SideName(Side side);                 // "Hero", "Enemy", untranslated
 std::string Caption(const Statistic& statistic);      // "Suicide Attack ="
 std::string SpokenName(const Statistic& statistic);   // "Enemy Suicide Attack"
 std::string RefusalName(const Statistic& statistic);  // Enemy "Suicide Attack"
+std::string CountName();                              // "Number of Enemies"
 std::string OptionName(const Statistic& statistic);   // "enemy-suicide-attack", "hero-magic-def"
 
 }  // namespace duelmark

@@ -9,13 +9,19 @@
 #include "FrmBattleSettings.h"
 #include "NumberText.h"
 #include "Runtime.h"
+#include "Texts.h"
 
 namespace duelmark::BSettings {
 
 std::string Refusal(const std::string& name, char decimalSeparator) {
   using Range = std::numeric_limits<Int16>;
-  return name + " must be a number from " + rt::ToText(Range::min()) + " to " + rt::ToText(Range::max()) +
-         ".\nA fraction, written with \"" + decimalSeparator + "\", is rounded to the nearest whole number.";
+  // TRANSLATORS: why a box's text was refused, naming the box: Enemy "Health" must be ...
+  return rt::Format(rt::Tr("{name} must be a number from {lowest} to {highest}."),
+                    {{"name", name}, {"lowest", rt::ToText(Range::min())}, {"highest", rt::ToText(Range::max())}}) +
+         "\n" +
+         // TRANSLATORS: after a refusal; {separator} is the decimal separator of the user's numbers.
+         rt::Format(rt::Tr("A fraction, written with \"{separator}\", is rounded to the nearest whole number."),
+                    {{"separator", std::string(1, decimalSeparator)}});
 }
 
 std::variant<Settings, Refused> ReadSetting() {
@@ -31,7 +37,8 @@ std::variant<Settings, Refused> ReadSetting() {
     }
     return Refused{&box, Refusal(name, format.decimal)};
   };
-  if (auto refused = read(window.lstNumEn, "The \"" + std::string(kEnemyCount.name) + "\"", settings.NumEnemies))
+  if (auto refused =
+          read(window.lstNumEn, rt::Format(rt::Tr("The \"{name}\""), {{"name", CountName()}}), settings.NumEnemies))
     return *refused;
   for (std::size_t i = 0; i < kStatistics.size(); ++i) {
     Int16 value = 0;

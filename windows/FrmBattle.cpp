@@ -8,6 +8,7 @@
 
 #include "Look.h"
 #include "Runtime.h"
+#include "Texts.h"
 
 namespace duelmark {
 namespace {
@@ -15,10 +16,11 @@ namespace {
 using rt::Alignment;
 using rt::ControlKind;
 using rt::Design;
+using rt::Tr;
 using namespace look;
 
 rt::WindowDesign BattleWindowLook() {
-  return {.caption = "Kelmar: Tarrin's Adventure",
+  return {.caption = Tr("Kelmar: Tarrin's Adventure"),
           .clientWidth = 5085,
           .clientHeight = 6765,
           .backColor = kCyan,
@@ -71,7 +73,7 @@ FrmBattle::FrmBattle(const Settings& settings)
                       .top = 5040,
                       .width = 1695,
                       .height = 1575,
-                      .caption = "Enemies Health",
+                      .caption = Tr("Enemies Health"),
                       .backColor = kDarkBlue,
                       .font = Comic(8.25, true)})),
       lblEnemy(AddArray(ControlKind::Label, "lblEnemy", EnemyIndices::kAscending,
@@ -98,7 +100,7 @@ FrmBattle::FrmBattle(const Settings& settings)
                     .top = 5040,
                     .width = 1215,
                     .height = 1575,
-                    .caption = "Press this button to start the simulator.",
+                    .caption = Tr("Press this button to start the simulator."),
                     .tabIndex = 0})),
       tmrHeroAttack(Add(ControlKind::Timer, "tmrHeroAttack", Timer(50))),
       frameHero(Add(ControlKind::Frame, "frameHero",
@@ -106,7 +108,7 @@ FrmBattle::FrmBattle(const Settings& settings)
                      .top = 5640,
                      .width = 1695,
                      .height = 615,
-                     .caption = "Hero",
+                     .caption = Tr("Hero"),
                      .backColor = kDarkBlue,
                      .font = Comic(8.25, true)})),
       lblHPMax(Add(ControlKind::Label, "lblHPMax",
@@ -140,7 +142,7 @@ FrmBattle::FrmBattle(const Settings& settings)
                 .top = 240,
                 .width = 615,
                 .height = 255,
-                .caption = "Health:",
+                .caption = Tr("Health:"),
                 .font = Comic(8.25, false)})),
       lblSeconds(Add(ControlKind::Label, "lblSeconds",
                      {.left = 480,
@@ -157,11 +159,12 @@ FrmBattle::FrmBattle(const Settings& settings)
                    .width = 1215,
                    .height = 495,
                    .visible = false,
-                   .caption = "Next Move in:      Seconds",
+                   // TRANSLATORS: the countdown's label; the number stands in its run of blanks.
+                   .caption = Tr("Next Move in:      Seconds"),
                    .font = Comic(8.25, true)})),
       imgSuicide(Add(ControlKind::Image, "imgSuicide",
-                     Picture(3240, 8760, 1230, 1350, false, "suicide", "an Enemy's suicide blast"))),
-      imgCure(Add(ControlKind::Image, "imgCure", Picture(4200, 6840, 870, 855, false, "cure", "the Hero's cure"))),
+                     Picture(3240, 8760, 1230, 1350, false, "suicide", Tr("an Enemy's suicide blast")))),
+      imgCure(Add(ControlKind::Image, "imgCure", Picture(4200, 6840, 870, 855, false, "cure", Tr("the Hero's cure")))),
       imgMagic(Add(ControlKind::Image, "imgMagic",
                    {.left = 120,
                     .top = 6840,
@@ -170,7 +173,7 @@ FrmBattle::FrmBattle(const Settings& settings)
                     .visible = false,
                     .picture = "magic",
                     .stretch = true,
-                    .accessibleName = "the Hero's magic"})),
+                    .accessibleName = Tr("the Hero's magic")})),
       lblEnemyInfo(Add(ControlKind::Label, "lblEnemyInfo",
                        {.left = 120,
                         .top = 7440,
@@ -180,13 +183,13 @@ FrmBattle::FrmBattle(const Settings& settings)
                         .foreColor = kWhite,
                         .font = Comic(9, true)})),
       imgEnemyAttack(Add(ControlKind::Image, "imgEnemyAttack",
-                         Picture(3720, 7680, 435, 1020, false, "enemy-attack", "an Enemy attacks"))),
+                         Picture(3720, 7680, 435, 1020, false, "enemy-attack", Tr("an Enemy attacks")))),
       imgEnemyArrow(
-          Add(ControlKind::Image, "imgEnemyArrow", Picture(770, 2100, 345, 195, false, "arrow", "turn arrow"))),
+          Add(ControlKind::Image, "imgEnemyArrow", Picture(770, 2100, 345, 195, false, "arrow", Tr("turn arrow")))),
       imgHeroArrow(Add(ControlKind::Image, "imgHeroArrow",
-                       Picture(4250, 1800, 345, 195, true, "arrow", "turn arrow over Hero"))),
+                       Picture(4250, 1800, 345, 195, true, "arrow", TurnArrowName(Tr("Hero"))))),
       imgHeroAttack(Add(ControlKind::Image, "imgHeroAttack",
-                        Picture(120, 7800, 1470, 1335, false, "hero-attack", "the Hero attacks"))),
+                        Picture(120, 7800, 1470, 1335, false, "hero-attack", Tr("the Hero attacks")))),
       lblCure(Add(ControlKind::Label, "lblCure",
                   {.left = 3600,
                    .top = 6960,
@@ -204,7 +207,7 @@ FrmBattle::FrmBattle(const Settings& settings)
                        .alignment = Alignment::Right,
                        .foreColor = kWhite,
                        .font = Comic(9, true)})),
-      imgHero(Add(ControlKind::Image, "imgHero", Picture(3720, 1800, 1080, 1575, true, "hero", "Hero"))),
+      imgHero(Add(ControlKind::Image, "imgHero", Picture(3720, 1800, 1080, 1575, true, "hero", Tr("Hero")))),
       lblInfo(Add(ControlKind::Label, "lblInfo",
                   {.left = 2445,
                    .top = 255,
@@ -223,7 +226,7 @@ FrmBattle::FrmBattle(const Settings& settings)
                    .height = 615,
                    .visible = false,
                    .backColor = kDarkBlue,
-                   .accessibleName = "message bar"})),
+                   .accessibleName = Tr("message bar")})),
       imgEnemy(AddArray(ControlKind::Image, "imgEnemy", EnemyIndices::kDescending,
                         [](int i) {
                           static constexpr std::array<double, kMaxEnemies> kLeft = {720, 720, 120, 120, 120};
@@ -237,9 +240,9 @@ FrmBattle::FrmBattle(const Settings& settings)
                     .width = 5085,
                     .height = 1815,
                     .backColor = kDarkBlue,
-                    .accessibleName = "status panel"})),
+                    .accessibleName = Tr("status panel")})),
       imgBackground(
-          Add(ControlKind::Image, "imgBackground", Picture(0, 0, 5085, 5055, true, "battlefield", "battlefield"))),
+          Add(ControlKind::Image, "imgBackground", Picture(0, 0, 5085, 5055, true, "battlefield", Tr("battlefield")))),
       settings_(settings) {
   cmdStart.OnClick([this] { cmdStart_Click(); });
   tmrPause.OnTimer([this] { tmrPause_Timer(); });
@@ -249,7 +252,13 @@ FrmBattle::FrmBattle(const Settings& settings)
   tmrEnemyAttack.OnTimer([this] { tmrEnemyAttack_Timer(); });
 }
 
-std::string EnemyName(int index) { return "Enemy " + rt::ToText(index); }
+// TRANSLATORS: an Enemy's name by its number: "Enemy 2".
+std::string EnemyName(int index) { return rt::Format(Tr("Enemy {number}"), {{"number", rt::ToText(index)}}); }
+
+// TRANSLATORS: the turn arrow's name, as a screen reader says it: "turn arrow over Enemy 2".
+std::string TurnArrowName(const std::string& fighter) {
+  return rt::Format(Tr("turn arrow over {fighter}"), {{"fighter", fighter}});
+}
 
 FrmBattle& frmBattle(const Settings& settings) { return rt::Instance<FrmBattle>(settings); }
 

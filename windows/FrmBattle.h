@@ -86,6 +86,7 @@ class FrmBattle final : public rt::Window, public BattleStage {
 
 // How the battle window names an Enemy: "Enemy 3".
 std::string EnemyName(int index);
+std::string TurnArrowName(const std::string& fighter);  // "turn arrow over Hero"
 
 // The battle window's single instance, created and loaded for a battle of the given settings
 // on first use.

@@ -7,6 +7,7 @@
 #include "FrmBattle.h"
 #include "FrmEnd.h"
 #include "Runtime.h"
+#include "Texts.h"
 
 namespace duelmark {
 
@@ -17,7 +18,7 @@ void FrmBattle::Form_Load() {
 
 void FrmBattle::cmdStart_Click() {
   cmdStart.SetEnabled(false);
-  cmdStart.SetCaption("Simulator is running. Please pay attention.");
+  cmdStart.SetCaption(rt::Tr("Simulator is running. Please pay attention."));
   battle_->Advance();  // the Hero's opening move
 }
 
@@ -39,12 +40,12 @@ void FrmBattle::ShowEnemiesDefeated() {
   TimerSeconds = 0;
   shpInfo.SetVisible(true);
   lblInfo.SetVisible(true);
-  frmEnd().lblEnd.SetCaption("The Hero has defeated all Enemies.");
+  frmEnd().lblEnd.SetCaption(rt::Tr("The Hero has defeated all Enemies."));
   tmrEnd.SetEnabled(true);
 }
 
 void FrmBattle::ShowHeroDefeated() {
-  frmEnd().lblEnd.SetCaption("The Enemies have defeated the Hero.");
+  frmEnd().lblEnd.SetCaption(rt::Tr("The Enemies have defeated the Hero."));
   tmrEnd.SetEnabled(true);
   TimerSeconds = 0;
   shpInfo.SetVisible(true);
@@ -53,8 +54,12 @@ void FrmBattle::ShowHeroDefeated() {
 
 void FrmBattle::tmrEnd_Timer() {
   TimerSeconds = rt::Add(TimerSeconds, 1);
-  const std::string over = "The Battle is Over.";
-  const std::string endIn = "End in " + rt::ToText(6 - TimerSeconds) + " seconds.";
+  const std::string over = rt::Tr("The Battle is Over.");
+  const int left = 6 - TimerSeconds;
+  // TRANSLATORS: the countdown to the report, a second at a time; English says "seconds" for
+  // every number, 1 too.
+  const std::string endIn = rt::Format(rt::TrN("End in {seconds} seconds.", "End in {seconds} seconds.", left),
+                                       {{"seconds", rt::ToText(left)}});
   lblInfo.SetCaption(over + "  " + endIn);
   // Heard once, with one blank: a listener needs no count of every second.
   if (TimerSeconds == 1) lblInfo.Announce(over + " " + endIn);

@@ -5,11 +5,14 @@
 
 #include "FrmBattle.h"
 #include "Runtime.h"
+#include "Texts.h"
 
 namespace duelmark {
 namespace {
 
+using rt::Format;
 using rt::ToText;
+using rt::Tr;
 
 // What tells the Hero's attack and magic apart on the screen.
 struct HeroHit {
@@ -17,7 +20,7 @@ struct HeroHit {
   double topOffset;  // from the target's picture
   double leftOffset;
   bool hidesHero;
-  const char* message;  // "The Hero attacked ", completed by the target's name
+  const char* message;  // "The Hero attacked {enemy}."
 };
 
 // What tells an Enemy's attack and suicide apart on the screen.
@@ -25,7 +28,7 @@ struct EnemyHit {
   rt::Control& picture;
   double top;
   double left;
-  const char* message;  // " attacked Hero.", after the actor's name
+  const char* message;  // "{enemy} attacked Hero."
 };
 
 // A floating figure, its sign in front: "-10", "+20". Appended rather than written as
@@ -36,13 +39,18 @@ std::string Figure(char sign, Int16 value) {
   return figure += ToText(value);
 }
 
-// What a listener hears of a fighter after a move: "Enemy 2 10 of 20", or that it fell.
+// What a listener hears of a fighter after a move: "Enemy 2 10 of 20.", or that it fell.
 std::string Standing(const std::string& fighter, Int16 health, Int16 maxHealth) {
-  if (health <= 0) return fighter + " is defeated.";
-  return fighter + " " + ToText(health) + " of " + ToText(maxHealth) + ".";
+  // TRANSLATORS: after a move, for a listener: "Enemy 2 is defeated.", "Hero is defeated."
+  if (health <= 0) return Format(Tr("{fighter} is defeated."), {{"fighter", fighter}});
+  // TRANSLATORS: after a move, for a listener: the fighter's health of its health at the start,
+  // "Enemy 2 10 of 20."
+  return Format(Tr("{fighter} {health} of {most}."),
+                {{"fighter", fighter}, {"health", ToText(health)}, {"most", ToText(maxHealth)}});
 }
 
-std::string Damage(Int16 damage) { return ToText(damage) + " damage. "; }
+// TRANSLATORS: a move's damage, for a listener, before the fighter's standing: "10 damage."
+std::string Damage(Int16 damage) { return Format(Tr("{damage} damage."), {{"damage", ToText(damage)}}) + " "; }
 
 // The message on its bar, and the move with its result, announced once.
 void ShowMessage(FrmBattle& form, const std::string& message, const std::string& result) {
@@ -73,7 +81,7 @@ void ShowHit(FrmBattle& form, const BattleState& state, const HeroHit& move) {
   form.lblEnemyInfo.SetLeft(targetPicture.Left() + 120);
 
   const std::string enemyName = EnemyName(target);
-  ShowMessage(form, move.message + enemyName + ".",
+  ShowMessage(form, Format(Tr(move.message), {{"enemy", enemyName}}),
               Damage(state.Damage) + Standing(enemyName, enemy.Health, enemy.MaxHealth));
   StartAnimation(form, form.tmrHeroAttack);
 }
@@ -92,8 +100,8 @@ void ShowHit(FrmBattle& form, const BattleState& state, const EnemyHit& move) {
   form.lblHeroInfo.SetCaption(Figure('-', state.Damage));
 
   const HeroRecord& hero = state.Hero;
-  ShowMessage(form, EnemyName(actor) + move.message,
-              Damage(state.Damage) + Standing("Hero", hero.Health, hero.MaxHealth));
+  ShowMessage(form, Format(Tr(move.message), {{"enemy", EnemyName(actor)}}),
+              Damage(state.Damage) + Standing(Tr("Hero"), hero.Health, hero.MaxHealth));
   StartAnimation(form, form.tmrEnemyAttack);
 }
 
@@ -108,8 +116,8 @@ void ShowCure(FrmBattle& form, const BattleState& state) {
   form.imgCure.SetTop(2160);
   form.imgCure.SetLeft(3960);
 
-  ShowMessage(form, "Hero gained " + ToText(hero.Magic) + " using Cure.",
-              Standing("Hero", hero.Health, hero.MaxHealth));
+  ShowMessage(form, Format(Tr("Hero gained {health} using Cure."), {{"health", ToText(hero.Magic)}}),
+              Standing(Tr("Hero"), hero.Health, hero.MaxHealth));
   StartAnimation(form, form.tmrCure);
 }
 
@@ -117,11 +125,15 @@ void ShowCure(FrmBattle& form, const BattleState& state) {
 
 void FrmBattle::ShowMove(Move move, const BattleState& state) {
   switch (move) {
-    case Move::HeroAttack: return ShowHit(*this, state, HeroHit{imgHeroAttack, -120, 120, true, "The Hero attacked "});
-    case Move::HeroMagic: return ShowHit(*this, state, HeroHit{imgMagic, -30, -70, false, "The Hero used Magic on "});
+    case Move::HeroAttack:
+      return ShowHit(*this, state, HeroHit{imgHeroAttack, -120, 120, true, rt::N_("The Hero attacked {enemy}.")});
+    case Move::HeroMagic:
+      return ShowHit(*this, state, HeroHit{imgMagic, -30, -70, false, rt::N_("The Hero used Magic on {enemy}.")});
     case Move::HeroCure: return ShowCure(*this, state);
-    case Move::EnemyAttack: return ShowHit(*this, state, EnemyHit{imgEnemyAttack, 2040, 4200, " attacked Hero."});
-    case Move::EnemySuicide: return ShowHit(*this, state, EnemyHit{imgSuicide, 2040, 3840, " used Suicide on Hero."});
+    case Move::EnemyAttack:
+      return ShowHit(*this, state, EnemyHit{imgEnemyAttack, 2040, 4200, rt::N_("{enemy} attacked Hero.")});
+    case Move::EnemySuicide:
+      return ShowHit(*this, state, EnemyHit{imgSuicide, 2040, 3840, rt::N_("{enemy} used Suicide on Hero.")});
   }
 }
 

@@ -16,7 +16,7 @@ void FrmBattle::RefreshBattlefield(const BattleState& state) {
     imgEnemyArrow.SetVisible(true);
     imgEnemyArrow.SetTop(imgEnemy(state.Turn).Top() - 180);
     imgEnemyArrow.SetLeft(imgEnemy(state.Turn).Left() + 50);
-    imgEnemyArrow.SetAccessibleName("turn arrow over " + imgEnemy(state.Turn).AccessibleName());
+    imgEnemyArrow.SetAccessibleName(TurnArrowName(imgEnemy(state.Turn).AccessibleName()));
   }
 
   lblHP.SetCaption(rt::ToText(state.Hero.Health));

@@ -4,24 +4,27 @@
 #include "Look.h"
 #include "Runtime.h"
 #include "Statistics.h"
+#include "Texts.h"
 
 namespace duelmark {
 namespace {
 
 using rt::ControlKind;
 using rt::Design;
+using rt::Tr;
 
-const char* const kHelpText =
+// TRANSLATORS: the settings window's help; its five blanks in front indent the first line.
+const char* const kHelpText = rt::N_(
     "     This menu is for setting up the Duelmark.  You may change any of the default stats for the Hero or the "
     "Enemies.  You may also change the settings for the battle itself.  Select 1 through 5 to choose the number of "
     "Enemies the Hero will battle.  The Defaults button will reset all values to their originals.  Click Start "
-    "Battle to begin the battle simulator.";
+    "Battle to begin the battle simulator.");
 
 rt::WindowDesign SettingsWindowLook() {
-  return {.caption = "Battle Settings", .clientWidth = 5895, .clientHeight = 12030, .minButton = true};
+  return {.caption = Tr("Battle Settings"), .clientWidth = 5895, .clientHeight = 12030, .minButton = true};
 }
 
-Design Button(const char* caption, double left, double top, int tabIndex, rt::Control* container = nullptr) {
+Design Button(const std::string& caption, double left, double top, int tabIndex, rt::Control* container = nullptr) {
   return {.container = container,
           .left = left,
           .top = top,
@@ -34,7 +37,7 @@ Design Button(const char* caption, double left, double top, int tabIndex, rt::Co
 // A statistic's box stands at the same place in either side's frame.
 double BoxLeft(Side side) { return side == Side::Hero ? 1155 : 1515; }
 
-Design Frame(const char* caption, double left, double top, double width, double height, int tabIndex) {
+Design Frame(const std::string& caption, double left, double top, double width, double height, int tabIndex) {
   return {.left = left, .top = top, .width = width, .height = height, .caption = caption, .tabIndex = tabIndex};
 }
 
@@ -43,8 +46,10 @@ Design Frame(const char* caption, double left, double top, double width, double 
 Design EnemyCountList() {
   Design list{.left = 2355, .top = 3720, .width = 375, .height = 1035, .tabIndex = 27};
   // A reader hears "Number of Enemies (1-5)", and its label says that followed by " =".
-  list.accessibleName = std::string(kEnemyCount.name) + " (" + rt::ToText(kEnemyCount.lowest) + "-" +
-                        rt::ToText(kEnemyCount.highest) + ")";
+  // TRANSLATORS: the list's name, with the numbers it holds: "Number of Enemies (1-5)".
+  list.accessibleName = rt::Format(Tr("{name} ({lowest}-{highest})"), {{"name", CountName()},
+                                                                       {"lowest", rt::ToText(kEnemyCount.lowest)},
+                                                                       {"highest", rt::ToText(kEnemyCount.highest)}});
   for (int count = kEnemyCount.lowest; count <= kEnemyCount.highest; ++count) list.items.push_back(rt::ToText(count));
   return list;
 }
@@ -59,9 +64,9 @@ FrmBattleSettings::FrmBattleSettings()
                    .width = 5415,
                    .height = 5535,
                    .visible = false,
-                   .caption = "Help",
+                   .caption = Tr("Help"),
                    .tabIndex = 30})),
-      cmdClose(Add(ControlKind::CommandButton, "cmdClose", Button("Close", 4080, 4920, 31, &fraHelp))),
+      cmdClose(Add(ControlKind::CommandButton, "cmdClose", Button(Tr("Close"), 4080, 4920, 31, &fraHelp))),
       tmrClose(Add(ControlKind::Timer, "tmrClose", {.container = &fraHelp, .enabled = false, .interval = 50})),
       tmrHelp(Add(ControlKind::Timer, "tmrHelp", {.container = &fraHelp, .enabled = false, .interval = 50})),
       lblHelp1(Add(ControlKind::Label, "lblHelp1",
@@ -70,14 +75,14 @@ FrmBattleSettings::FrmBattleSettings()
                     .top = 240,
                     .width = 5175,
                     .height = 4575,
-                    .caption = kHelpText,
+                    .caption = Tr(kHelpText),
                     .tabIndex = 32})),
-      cmdHelp(Add(ControlKind::CommandButton, "cmdHelp", Button("Help", 3000, 5760, 29))),
-      cmdDefaults(Add(ControlKind::CommandButton, "cmdDefaults", Button("Defaults", 1680, 5760, 28))),
+      cmdHelp(Add(ControlKind::CommandButton, "cmdHelp", Button(Tr("Help"), 3000, 5760, 29))),
+      cmdDefaults(Add(ControlKind::CommandButton, "cmdDefaults", Button(Tr("Defaults"), 1680, 5760, 28))),
       lstNumEn(Add(ControlKind::ListBox, "lstNumEn", EnemyCountList())),
-      cmdStart(Add(ControlKind::CommandButton, "cmdStart", Button("Start Battle", 360, 5760, 25))),
-      cmdEXIT(Add(ControlKind::CommandButton, "cmdEXIT", Button("Exit", 4320, 5760, 24))),
-      Frame2(Add(ControlKind::Frame, "Frame2", Frame("Enemy Stats", 2880, 720, 2775, 2775, 12))),
+      cmdStart(Add(ControlKind::CommandButton, "cmdStart", Button(Tr("Start Battle"), 360, 5760, 25))),
+      cmdEXIT(Add(ControlKind::CommandButton, "cmdEXIT", Button(Tr("Exit"), 4320, 5760, 24))),
+      Frame2(Add(ControlKind::Frame, "Frame2", Frame(Tr("Enemy Stats"), 2880, 720, 2775, 2775, 12))),
       txtEMagDef(AddStatisticBox(Frame2, "txtEMagDef")),
       txtESuicide(AddStatisticBox(Frame2, "txtESuicide")),
       txtEDefence(AddStatisticBox(Frame2, "txtEDefence")),
@@ -88,7 +93,7 @@ FrmBattleSettings::FrmBattleSettings()
       Label12(AddStatisticLabel("Label12")),
       Label10(AddStatisticLabel("Label10")),
       Label9(AddStatisticLabel("Label9")),
-      Frame1(Add(ControlKind::Frame, "Frame1", Frame("Hero Stats", 240, 720, 2415, 2775, 1))),
+      Frame1(Add(ControlKind::Frame, "Frame1", Frame(Tr("Hero Stats"), 240, 720, 2415, 2775, 1))),
       txtHealth(AddStatisticBox(Frame1, "txtHealth")),
       txtDefence(AddStatisticBox(Frame1, "txtDefence")),
       txtAttack(AddStatisticBox(Frame1, "txtAttack")),
@@ -99,14 +104,14 @@ FrmBattleSettings::FrmBattleSettings()
       Label5(AddStatisticLabel("Label5")),
       Label6(AddStatisticLabel("Label6")),
       Label7(AddStatisticLabel("Label7")),
-      Frame3(Add(ControlKind::Frame, "Frame3", Frame("Battle Settings", 240, 3600, 5415, 1335, 23))),
+      Frame3(Add(ControlKind::Frame, "Frame3", Frame(Tr("Battle Settings"), 240, 3600, 5415, 1335, 23))),
       Label15(Add(ControlKind::Label, "Label15",
                   {.container = &Frame3,
                    .left = 120,
                    .top = 240,
                    .width = 2535,
                    .height = 375,
-                   .caption = lstNumEn.AccessibleName() + " =",
+                   .caption = rt::Format(Tr("{statistic} ="), {{"statistic", lstNumEn.AccessibleName()}}),
                    .tabIndex = 26,
                    .accessibleName = lstNumEn.AccessibleName(),
                    .labelFor = &lstNumEn})),
@@ -115,7 +120,7 @@ FrmBattleSettings::FrmBattleSettings()
                   .top = 165,
                   .width = 5655,
                   .height = 375,
-                  .caption = "Battle Settings",
+                  .caption = Tr("Battle Settings"),
                   .alignment = rt::Alignment::Center,
                   .foreColor = look::kWhite,
                   .font = look::Comic(12, true),
@@ -126,7 +131,7 @@ FrmBattleSettings::FrmBattleSettings()
                   .width = 5685,
                   .height = 495,
                   .backColor = look::kDarkBlue,
-                  .accessibleName = "title band"})) {
+                  .accessibleName = Tr("title band")})) {
   cmdClose.OnClick([this] { cmdClose_Click(); });
   tmrClose.OnTimer([this] { tmrClose_Timer(); });
   tmrHelp.OnTimer([this] { tmrHelp_Timer(); });
