@@ -12,6 +12,8 @@
 #include "QtHost.h"
 #include "QtTrace.h"
 #include "Runtime.h"
+#include "Texts.h"
+#include "UserLanguage.h"
 
 namespace {
 
@@ -32,6 +34,7 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  rt::UseCatalogue(duelmark::UserCatalogue());
   const duelmark::CommandLine commandLine = duelmark::ReadCommandLine(argc, argv);
   if (commandLine.exitStatus) return *commandLine.exitStatus;
   if (commandLine.odds) return duelmark::PrintOdds(*commandLine.odds);

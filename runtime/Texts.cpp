@@ -33,7 +33,8 @@ std::string Format(std::string_view text, std::initializer_list<std::pair<std::s
     }
     result += text.substr(at, open - at);
     const std::string_view name = text.substr(open + 1, close - open - 1);
-    const auto* value = std::find_if(values.begin(), values.end(), [&](const auto& pair) { return pair.first == name; });
+    const auto* value =
+        std::find_if(values.begin(), values.end(), [&](const auto& pair) { return pair.first == name; });
     if (value != values.end()) {
       result += value->second;
       at = close + 1;

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-liberation2
+  gettext  # the catalogues of translations, compiled by msgfmt
 )
 web=(emscripten fonttools python3-brotli)  # the web edition; its fonts are cut to what the windows show
 for_tests=false
