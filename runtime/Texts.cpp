@@ -33,7 +33,8 @@ std::string Format(std::string_view text, std::initializer_list<std::pair<std::s
     }
     result += text.substr(at, open - at);
     const std::string_view name = text.substr(open + 1, close - open - 1);
-    const auto* value = std::find_if(values.begin(), values.end(), [&](const auto& pair) { return pair.first == name; });
+    const auto* value =
+        std::find_if(values.begin(), values.end(), [&](const auto& pair) { return pair.first == name; });
     if (value != values.end()) {
       result += value->second;
       at = close + 1;
@@ -43,6 +44,12 @@ std::string Format(std::string_view text, std::initializer_list<std::pair<std::s
     }
   }
   return result;
+}
+
+std::size_t Columns(std::string_view text) {
+  // Each character but its continuation bytes, 10xxxxxx.
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 }  // namespace rt
