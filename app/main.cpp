@@ -42,7 +42,9 @@ int main(int argc, char** argv) {
                       std::make_unique<rt::ClockSeededRandom>(rt::SystemClockTicks));
   rt::program = &runtime;
   if (!commandLine.namesDisplay && !HasDisplay()) {
-    std::fputs("Duelmark needs a graphical display, and none is set (DISPLAY is empty).\n", stderr);
+    // TRANSLATORS: DISPLAY stays as written: the environment variable that names the display.
+    std::fputs((rt::Tr("Duelmark needs a graphical display, and none is set (DISPLAY is empty).") + "\n").c_str(),
+               stderr);
     return 1;
   }
   QApplication application(argc, argv);

@@ -5,6 +5,7 @@
 //
 // The marks that scripts/update-catalogues.sh looks for: Tr("...") for a text, TrN("...", "...", n)
 // for one that counts something, and N_("...") for a text translated where it is used.
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -24,5 +25,9 @@ constexpr const char* N_(const char* source) { return source; }
 
 // The text with each "{name}" replaced by its value; a name it is not given stays as written.
 std::string Format(std::string_view text, std::initializer_list<std::pair<std::string_view, std::string_view>> values);
+
+// The columns a text takes on a terminal, so that a translation lines up as English does: one
+// for each character, however many bytes it takes in UTF-8.
+std::size_t Columns(std::string_view text);
 
 }  // namespace rt

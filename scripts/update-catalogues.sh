@@ -16,8 +16,11 @@ case "${1:-}" in
   pot)
     sources=$(git ls-files 'engine/*.cpp' 'engine/*.h' 'windows/*.cpp' 'windows/*.h' 'runtime/*.cpp' 'runtime/*.h' \
                            'app/*.cpp' 'app/*.h')
+    # A text's placeholders are {names}, never printf's: no text is a C format, though xgettext
+    # takes the "% i" of "95 % interval" for one and msgfmt would then refuse its translations.
     # shellcheck disable=SC2086  # one file a word
     xgettext --language=C++ --from-code=UTF-8 --keyword=Tr:1 --keyword=TrN:1,2 --keyword=N_:1 \
+      --flag=Tr:1:no-c-format --flag=TrN:1:no-c-format --flag=TrN:2:no-c-format --flag=N_:1:no-c-format \
       --add-comments=TRANSLATORS: --sort-by-file --no-wrap --package-name=Duelmark \
       --msgid-bugs-address=https://duelmark.invalid/ -o "$po/duelmark.pot" $sources
     # xgettext knows both formats by their names, .desktop.in and .metainfo.xml.in.
