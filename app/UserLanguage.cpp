@@ -43,10 +43,9 @@ rt::Catalogue UserCatalogue() {
   for (const auto& entry : fs::directory_iterator(folder, error))
     if (fs::is_regular_file(CatalogueFile(folder, entry.path().filename().string()), error))
       installed.push_back(entry.path().filename().string());
-  const std::string language =
-      rt::ChooseLanguage(rt::DesktopLanguages(Variable("LANGUAGE"), Variable("LC_ALL"), Variable("LC_MESSAGES"),
-                                              Variable("LANG")),
-                         installed);
+  const std::string language = rt::ChooseLanguage(
+      rt::DesktopLanguages(Variable("LANGUAGE"), Variable("LC_ALL"), Variable("LC_MESSAGES"), Variable("LANG")),
+      installed);
   if (language.empty()) return {};
   std::ifstream file(CatalogueFile(folder, language), std::ios::binary);
   std::ostringstream bytes;

@@ -65,8 +65,7 @@ Fit Measure(const rt::Control& control, const QWidget& widget) {
       const double tall = static_cast<double>(lines.size() - 1) * metrics.height() + metrics.ascent();
       return {control.Caption(), std::max(widest / (width + 0.5), tall / height) * width, width};
     }
-    default:
-      return {};
+    default: return {};
   }
 }
 
@@ -107,8 +106,8 @@ class TextFit : public Harness, public ::testing::WithParamInterface<Language> {
       EXPECT_TRUE(!words || fit.text.find_first_of("~\xc3\xc5") != std::string::npos)
           << window.Name() << ": \"" << fit.text << "\" bypasses the catalogue";
     } else {
-      EXPECT_LE(fit.needs, fit.has + 0.5) << window.Name() << ": \"" << fit.text << "\" needs " << fit.needs
-                                        << " pixels and has " << fit.has;
+      EXPECT_LE(fit.needs, fit.has + 0.5)
+          << window.Name() << ": \"" << fit.text << "\" needs " << fit.needs << " pixels and has " << fit.has;
     }
     Fit& tightest = tightest_[window.Name()];
     if (fit.Share() > tightest.Share() || tightest.has == 0) tightest = fit;
@@ -175,8 +174,7 @@ TEST_P(TextFit, EveryTextFitsItsControlAtTheDesignedSize) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFit,
                          ::testing::Values(Language{"English", ""}, Language{"German", GERMAN_CATALOGUE},
-                                           Language{"French", FRENCH_CATALOGUE},
-                                           Language{"Pseudo", PSEUDO_CATALOGUE}),
+                                           Language{"French", FRENCH_CATALOGUE}, Language{"Pseudo", PSEUDO_CATALOGUE}),
                          [](const auto& language) { return std::string(language.param.name); });
 
 }  // namespace

@@ -47,10 +47,11 @@ TEST(Texts, APluralRuleGivesEachNumberItsForm) {
     ASSERT_TRUE(rule) << c.header;
     EXPECT_EQ(rule->FormFor(c.n), c.form) << c.header << " for " << c.n;
   }
-  for (const char* unreadable : {"Plural-Forms: nplurals=2; plural=(n != 1;", "Plural-Forms: nplurals=9; plural=n;",
-                                 "Plural-Forms: plural=n;", "Plural-Forms: nplurals=2; plural=n ? 1;",
-                                 "Plural-Forms: nplurals=2; plural=((((((((((((((((((((((((((((((((((((((((((((((((((("
-                                 "((((((((((((((((n))))))))))))))))))))))))))))))))))))))))))))))))))))))))))))))))));"})
+  for (const char* unreadable :
+       {"Plural-Forms: nplurals=2; plural=(n != 1;", "Plural-Forms: nplurals=9; plural=n;", "Plural-Forms: plural=n;",
+        "Plural-Forms: nplurals=2; plural=n ? 1;",
+        "Plural-Forms: nplurals=2; plural=((((((((((((((((((((((((((((((((((((((((((((((((((("
+        "((((((((((((((((n))))))))))))))))))))))))))))))))))))))))))))))))))))))))))))))))));"})
     EXPECT_FALSE(rt::PluralRule::FromHeader(unreadable)) << unreadable;
 }
 
@@ -62,7 +63,8 @@ TEST(Texts, ACompiledCatalogueAnswersItsTextsAndEnglishTheRest) {
   EXPECT_EQ(catalogue->Text("Enemy"), "Wróg");
   EXPECT_EQ(catalogue->Text("Untranslated"), "Untranslated");
   EXPECT_EQ(catalogue->Text("Not in it"), "Not in it");
-  const std::pair<unsigned long, const char*> forms[] = {{1, "{count} ruch"}, {3, "{count} ruchy"}, {5, "{count} ruchów"}};
+  const std::pair<unsigned long, const char*> forms[] = {
+      {1, "{count} ruch"}, {3, "{count} ruchy"}, {5, "{count} ruchów"}};
   for (const auto& [n, form] : forms) EXPECT_EQ(catalogue->Text("{count} move", "{count} moves", n), form) << n;
   EXPECT_EQ(rt::Catalogue().Text("{count} move", "{count} moves", 1), "{count} move");
   EXPECT_EQ(rt::Catalogue().Text("{count} move", "{count} moves", 0), "{count} moves");
@@ -102,8 +104,8 @@ TEST(Texts, TheLanguageIsTheFirstWishACatalogueIsThereFor) {
       {"", "de_AT@euro", "fr_FR", "", "de"},
       {"fr:de", "", "", "de_DE.UTF-8", "fr"},
       {"it:de", "", "", "en_US.UTF-8", "de"},
-      {"en:de", "", "", "de_DE.UTF-8", ""},     // English asked for first
-      {"de", "", "", "C.UTF-8", ""},            // LANGUAGE is not heeded under the C locale
+      {"en:de", "", "", "de_DE.UTF-8", ""},  // English asked for first
+      {"de", "", "", "C.UTF-8", ""},         // LANGUAGE is not heeded under the C locale
       {"de", "", "", "", ""},
       {"", "", "", "pt_BR.UTF-8", "pt_BR"},
       {"", "", "", "pt_PT.UTF-8", ""},
