@@ -23,14 +23,19 @@ watched = None  # the program under test: its end fails the session
 reports = []  # what else a failed session shows: functions returning text
 
 
-def start():
-    """Starts Orca and waits until it has said that it is on."""
+def start(speech_language=None):
+    """Starts Orca and waits until it has said that it is on; with a language ("de"), Orca speaks
+    in that language's voice, which it takes from its locale, and still words its own messages
+    in English."""
+    environment = dict(os.environ)
+    if speech_language:
+        environment.update(LANG="%s_%s.UTF-8" % (speech_language, speech_language.upper()), LANGUAGE="en", LC_ALL="")
     # Orca buffers its debug file unless it is a terminal: it gets one, and every line arrives
     # as it is written.
     terminal, orca_terminal = pty.openpty()
     subprocess.Popen(["orca", "--debug-file=" + os.ttyname(orca_terminal), "-u",
                       os.path.join(os.environ["DUELMARK_SESSION"], "orca")],
-                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=environment)
 
     def read_debug_output():
         while True:
