@@ -255,8 +255,8 @@ FrmBattle::FrmBattle(const Settings& settings)
 // TRANSLATORS: an Enemy's name by its number: "Enemy 2".
 std::string EnemyName(int index) { return rt::Format(Tr("Enemy {number}"), {{"number", rt::ToText(index)}}); }
 
-// TRANSLATORS: the turn arrow's name, as a screen reader says it: "turn arrow over Enemy 2".
 std::string TurnArrowName(const std::string& fighter) {
+  // TRANSLATORS: the turn arrow's name, as a screen reader says it: "turn arrow over Enemy 2".
   return rt::Format(Tr("turn arrow over {fighter}"), {{"fighter", fighter}});
 }
 

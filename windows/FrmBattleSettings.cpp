@@ -13,8 +13,9 @@ using rt::ControlKind;
 using rt::Design;
 using rt::Tr;
 
-// TRANSLATORS: the settings window's help; its five blanks in front indent the first line.
+// The settings window's help.
 const char* const kHelpText = rt::N_(
+    // TRANSLATORS: the settings window's help; its five blanks in front indent the first line.
     "     This menu is for setting up the Duelmark.  You may change any of the default stats for the Hero or the "
     "Enemies.  You may also change the settings for the battle itself.  Select 1 through 5 to choose the number of "
     "Enemies the Hero will battle.  The Defaults button will reset all values to their originals.  Click Start "
