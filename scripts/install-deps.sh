@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-liberation2
 )
-web=(emscripten fonttools python3-brotli)  # the web edition; its fonts are cut to what the windows show
+web=(emscripten fonttools python3-brotli gettext)  # the web edition; its fonts are cut to what the windows show, its catalogues compiled
 for_tests=false
 case "${1:-}" in
   test)
