@@ -2,8 +2,9 @@
 // browser fetched with a fresh profile, from the navigation until its service worker has stored
 // the site and the network is quiet, the bytes of every answer, and each file fetched more than
 // once. WebKit is GNOME Web (Epiphany) with a profile of its own on an X server of its own: the
-// WebDriver's browser keeps no HTTP cache, which a user's browser does.
-//   node bench/web/fresh-visit.mjs build/web
+// WebDriver's browser keeps no HTTP cache, which a user's browser does. Given a language, the
+// page is asked for it in its address (?lang=de).
+//   node bench/web/fresh-visit.mjs build/web [LANGUAGE]
 import { spawn } from 'node:child_process';
 import { once } from 'node:events';
 import { mkdtempSync, rmSync } from 'node:fs';
@@ -15,7 +16,8 @@ const tests = path.join(path.dirname(fileURLToPath(import.meta.url)), '../../tes
 const { launchChromium, closeChromium } = await import(path.join(tests, 'chromium.mjs'));
 const { serve } = await import(path.join(tests, 'static-server.mjs'));
 const { default: puppeteer } = await import(path.join(tests, 'node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js'));
-const site = process.argv[2];
+const [site, language] = process.argv.slice(2);
+const address = server => `${server.url}/${language ? `?lang=${language}` : ''}`;
 const quietFor = 3000;
 
 // Resolves once the server has answered nothing for quietFor after the service worker's
@@ -33,7 +35,7 @@ async function puppeteerVisit(launch, close, server) {
   const browser = await launch();
   try {
     const tab = await browser.newPage();
-    await tab.goto(`${server.url}/`);
+    await tab.goto(address(server));
     await tab.evaluate(() => navigator.serviceWorker.ready.then(() => true));
     await quiet(server);
   } finally {
@@ -44,7 +46,7 @@ async function puppeteerVisit(launch, close, server) {
 async function epiphanyVisit(server) {
   const profile = mkdtempSync(path.join(os.tmpdir(), 'duelmark-epiphany-'));
   // Its web process needs a session bus, and a sandbox that a container may not allow.
-  const browser = spawn('dbus-run-session', ['--', 'xvfb-run', '-a', 'epiphany', `--profile=${profile}`, `${server.url}/`],
+  const browser = spawn('dbus-run-session', ['--', 'xvfb-run', '-a', 'epiphany', `--profile=${profile}`, address(server)],
                         { detached: true, stdio: 'ignore',
                           env: { ...process.env, WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS: '1' } });
   const ended = once(browser, 'exit');
