@@ -16,8 +16,8 @@ namespace rt::web {
 
 namespace {
 
-std::string chosen;              // the language whose catalogue is on its way
-std::function<void()> starting;  // the program's start, until then
+std::string chosen;            // the language whose catalogue is on its way
+void (*starting)() = nullptr;  // the program's start, until then
 
 // The parts of the text between separators, empty ones among them.
 std::vector<std::string_view> Split(std::string_view text, char separator) {
@@ -32,19 +32,18 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
 
 std::vector<std::string> Strings(const std::vector<std::string_view>& parts) { return {parts.begin(), parts.end()}; }
 
-void Started() {
-  const std::function<void()> start = std::move(starting);
-  start();
+void Start() {
+  starting();
   web_started();
 }
 
 }  // namespace
 
-void StartInPageLanguage(std::string_view catalogues, std::function<void()> start) {
+void StartInPageLanguage(std::string_view catalogues, void (*start)()) {
   const std::unique_ptr<char, decltype(&std::free)> wishes(web_language_wishes(), &std::free);
   chosen = ChooseLanguage(Strings(Split(wishes.get(), '\n')), Strings(Split(catalogues, ' ')));
-  starting = std::move(start);
-  if (chosen.empty()) return Started();
+  starting = start;
+  if (chosen.empty()) return Start();
   web_fetch_catalogue(chosen.c_str());
 }
 
@@ -62,7 +61,7 @@ EMSCRIPTEN_KEEPALIVE void web_catalogue_arrived(const char* bytes, int length) {
     std::replace(tag.begin(), tag.end(), '_', '-');  // "pt_BR" is "pt-BR" in HTML
     web_speak_language(tag.c_str());
   }
-  rt::web::Started();
+  rt::web::Start();
 }
 
 // A text of the page's scripts in the page's language, its placeholders filled in: the source

@@ -4,7 +4,6 @@
 // catalogue of (ChooseLanguage). The program starts once that catalogue is there, in it; at once
 // in English, and in English too when the catalogue fails to arrive. The page's own texts, those
 // of index.html and of its scripts, are looked up in the same catalogue (PageLanguage.js).
-#include <functional>
 #include <string_view>
 
 extern "C" {
@@ -22,6 +21,6 @@ namespace rt::web {
 // Runs `start` (which opens the program's first window) in the page's language, chosen from
 // the languages of the site's catalogues, separated by spaces ("de fr"); then tells the page
 // that the program has started.
-void StartInPageLanguage(std::string_view catalogues, std::function<void()> start);
+void StartInPageLanguage(std::string_view catalogues, void (*start)());
 
 }  // namespace rt::web
