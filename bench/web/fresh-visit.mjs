@@ -57,7 +57,8 @@ async function epiphanyVisit(server) {
       process.kill(-browser.pid, 'SIGTERM');
       await ended;
     } catch {}  // it has ended
-    rmSync(profile, { recursive: true, force: true });
+    // Its web processes may still be writing there a moment after it has ended.
+    rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 200 });
   }
 }
 
