@@ -5,6 +5,7 @@
 
 #include "Int16.h"
 #include "OddsText.h"
+#include "Texts.h"
 
 namespace duelmark {
 namespace {
@@ -62,7 +63,9 @@ std::string CurveSvg(const Curve& curve) {
       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
       At(kWidth) + "\" height=\"" + At(kHeight) + "\" viewBox=\"0 0 " + At(kWidth) + " " + At(kHeight) +
       "\" font-family=\"DejaVu Sans, Liberation Sans, Arial, sans-serif\" font-size=\"13\">\n";
-  const std::string title = "The Hero's chance to win as " + name + " varies";
+  // TRANSLATORS: the title of a curve's picture (--plot); {statistic} is the varied one, as
+  // "Hero Health".
+  const std::string title = rt::Format(rt::Tr("The Hero's chance to win as {statistic} varies"), {{"statistic", name}});
   svg += "<title>" + Escaped(title) + "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
   svg += Text(kWidth / 2, 26, "middle", title, " font-size=\"17\" font-weight=\"bold\"");
   svg += Text(kWidth / 2, 46, "middle", SettingWords(curve.settings, LeftOut(curve.varied)), " font-size=\"11\"");
@@ -85,7 +88,8 @@ std::string CurveSvg(const Curve& curve) {
   svg += "<rect x=\"" + At(kLeft) + "\" y=\"" + At(kTop) + "\" width=\"" + At(kPlotWidth) + "\" height=\"" +
          At(kPlotHeight) + "\" fill=\"none\" stroke=\"#333\"/>\n";
   svg += Text(kLeft + kPlotWidth / 2, kHeight - 22, "middle", name);
-  svg += Text(22, kTop + kPlotHeight / 2, "middle", "Hero wins",
+  // TRANSLATORS: the label of the side axis of a curve's picture, the Hero's share of wins.
+  svg += Text(22, kTop + kPlotHeight / 2, "middle", rt::Tr("Hero wins"),
               " transform=\"rotate(-90 22 " + At(kTop + kPlotHeight / 2) + ")\"");
 
   // The 95 % band of sampled points, up along the high ends and back along the low ones.
@@ -105,14 +109,22 @@ std::string CurveSvg(const Curve& curve) {
     svg += "<line x1=\"" + At(kLeft) + "\" x2=\"" + At(kLeft + kPlotWidth) + "\" y1=\"" + At(y(*curve.target)) +
            "\" y2=\"" + At(y(*curve.target)) +
            "\" stroke=\"#c0392b\" stroke-width=\"1.5\" stroke-dasharray=\"6 4\"/>\n";
-    svg += Text(kLeft + kPlotWidth - 6, y(*curve.target) - 6, "end", "target " + Percent(*curve.target),
-                " fill=\"#c0392b\"");
+    // TRANSLATORS: over the line of the target (--target) in a curve's picture; {target} is a
+    // percentage, as "50.00 %".
+    const std::string label = rt::Format(rt::Tr("target {target}"), {{"target", Percent(*curve.target)}});
+    svg += Text(kLeft + kPlotWidth - 6, y(*curve.target) - 6, "end", label, " fill=\"#c0392b\"");
   }
   std::string line;
   for (const Odds::Point& point : curve.points)
     line += At(x(point.value)) + "," + At(y(point.figures.heroWinRate)) + " ";
   svg += "<polyline points=\"" + line + "\" fill=\"none\" stroke=\"#1f4e9c\" stroke-width=\"2\"/>\n";
-  std::string legend = sampled ? "line: the Hero's chance; band: its 95 % interval, sampled" : "worked out exactly";
+  const std::string legend =
+      sampled
+          // TRANSLATORS: the legend of a curve's picture whose odds were sampled: the line is the
+          // Hero's chance to win, the band around it where the true chance lies, 95 times in 100.
+          ? rt::Tr("line: the Hero's chance; band: its 95 % interval, sampled")
+          // TRANSLATORS: the legend of a curve's picture whose odds were all worked out exactly.
+          : rt::Tr("worked out exactly");
   svg += Text(kLeft + 6, kTop + 16, "start", legend, " font-size=\"11\" fill=\"#555\"");
   return svg + "</svg>\n";
 }

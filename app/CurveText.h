@@ -19,9 +19,8 @@ struct Curve {
 // "Hero Health"'s place to leave out of the setting's words: the table's size for the Enemies.
 std::size_t LeftOut(const Odds::Varied& varied);
 
-// "Hero Health 52 gives 49.10 %, 53 gives 50.40 %." and, where sampled, how sure it is.
-std::string CrossingWords(const Curve& curve, const Odds::Crossing& crossing);
-// Every crossing of the target, or that there is none.
+// Every crossing of the target, "The Hero's chance crosses 50.00 %: Hero Health 52 gives
+// 49.10 %, 53 gives 50.40 %." and, where sampled, how sure it is; or that there is none.
 std::vector<std::string> TargetWords(const Curve& curve);
 
 std::string CurveText(const Curve& curve);

@@ -6,6 +6,7 @@
 #include "CurvePlot.h"
 #include "CurveText.h"
 #include "OddsText.h"
+#include "Texts.h"
 
 namespace duelmark {
 namespace {
@@ -23,7 +24,10 @@ int PrintCurve(const OddsRequest& request) {
     file << CurveSvg(curve);
     file.close();
     if (!file) {
-      std::fprintf(stderr, "The picture could not be written to %s.\n", request.plot->c_str());
+      const std::string refusal =
+          // TRANSLATORS: after --plot FILE; {file} is the file's name as given.
+          rt::Format(rt::Tr("The picture could not be written to {file}."), {{"file", *request.plot}});
+      std::fprintf(stderr, "%s\n", refusal.c_str());
       return 1;
     }
   }

@@ -16,12 +16,12 @@ std::string Fixed(double value, int places);
 std::string Percent(double share, int places = 2);  // "91.85 %"
 bool IsExact(const Odds::Figures& figures);
 std::string Quoted(const std::string& text);  // as a JSON string
+// The text with blanks after it (or before it, right-aligned) up to `columns` characters.
+std::string Padded(std::string text, std::size_t columns, bool right);
 
 // "The Hero (Health 100, ...) against 5 Enemies (...)", leaving out the statistic at `left`
 // (the table's size: the number of Enemies) when the odds vary it.
 std::string SettingWords(const Settings& settings, std::optional<std::size_t> left = std::nullopt);
-// "worked out exactly over 6591 states", "from 100000 battles, seed 42"
-std::string MethodWords(const Odds::Figures& figures);
 // "91.679 % to 92.018 %"
 std::string IntervalWords(const Odds::Figures& figures);
 // The JSON members of the method and the Hero's chance (no braces), and the settings' object.

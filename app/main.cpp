@@ -12,6 +12,8 @@
 #include "QtHost.h"
 #include "QtTrace.h"
 #include "Runtime.h"
+#include "Texts.h"
+#include "UserLanguage.h"
 
 namespace {
 
@@ -32,6 +34,7 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  rt::UseCatalogue(duelmark::UserCatalogue());
   const duelmark::CommandLine commandLine = duelmark::ReadCommandLine(argc, argv);
   if (commandLine.exitStatus) return *commandLine.exitStatus;
   if (commandLine.odds) return duelmark::PrintOdds(*commandLine.odds);
@@ -39,7 +42,9 @@ int main(int argc, char** argv) {
                       std::make_unique<rt::ClockSeededRandom>(rt::SystemClockTicks));
   rt::program = &runtime;
   if (!commandLine.namesDisplay && !HasDisplay()) {
-    std::fputs("Duelmark needs a graphical display, and none is set (DISPLAY is empty).\n", stderr);
+    // TRANSLATORS: DISPLAY stays as written: the environment variable that names the display.
+    std::fputs((rt::Tr("Duelmark needs a graphical display, and none is set (DISPLAY is empty).") + "\n").c_str(),
+               stderr);
     return 1;
   }
   QApplication application(argc, argv);

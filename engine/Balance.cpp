@@ -20,7 +20,7 @@ std::string OptionName(const Varied& varied) {
 }
 
 std::string SpokenName(const Varied& varied) {
-  return varied.statistic ? SpokenName(kStatistics[*varied.statistic]) : std::string(kEnemyCount.name);
+  return varied.statistic ? SpokenName(kStatistics[*varied.statistic]) : CountName();
 }
 
 Int16 Lowest(const Varied& varied) { return varied.statistic ? kLowestStatistic : kEnemyCount.lowest; }

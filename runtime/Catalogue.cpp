@@ -14,7 +14,9 @@ class Words {
   explicit Words(std::string_view bytes) : bytes_(bytes) {}
   bool Read(std::size_t at, std::uint32_t& word) const {
     if (at > bytes_.size() || bytes_.size() - at < 4) return false;
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[at + i])); };
+    const auto byte = [&](std::size_t i) {
+      return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[at + i]));
+    };
     word = swapped_ ? byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3)
                     : byte(3) << 24 | byte(2) << 16 | byte(1) << 8 | byte(0);
     return true;

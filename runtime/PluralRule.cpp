@@ -44,7 +44,8 @@ class Parser {
     if (text_.substr(at_, token.size()) != token) return false;
     // "<" is not the start of "<=", nor "!" of "!=".
     const std::string_view rest = text_.substr(at_ + token.size(), 1);
-    if (token.size() == 1 && rest == "=" && std::string_view("<>!=").find(token) != std::string_view::npos) return false;
+    if (token.size() == 1 && rest == "=" && std::string_view("<>!=").find(token) != std::string_view::npos)
+      return false;
     at_ += token.size();
     return true;
   }
@@ -65,8 +66,8 @@ class Parser {
 
   // The binary operators, loosest first.
   NodePtr Level(std::size_t level) {
-    static constexpr std::string_view kLevels[][4] = {
-        {"||"}, {"&&"}, {"==", "!="}, {"<=", ">=", "<", ">"}, {"+", "-"}, {"*", "/", "%"}};
+    static constexpr std::string_view kLevels[][4] = {{"||"},     {"&&"},         {"==", "!="}, {"<=", ">=", "<", ">"},
+                                                      {"+", "-"}, {"*", "/", "%"}};
     if (level == std::size(kLevels)) return Unary();
     NodePtr left = Level(level + 1);
     while (left) {
@@ -103,7 +104,8 @@ class Parser {
     if (Take("n")) return MakeNode(Node::Kind::N);
     if (at_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[at_]))) {
       auto node = MakeNode(Node::Kind::Number);
-      for (; at_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[at_])) && node->number < 1000000; ++at_)
+      for (; at_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[at_])) && node->number < 1000000;
+           ++at_)
         node->number = node->number * 10 + static_cast<unsigned long>(text_[at_] - '0');
       return node;
     }
@@ -118,10 +120,8 @@ class Parser {
 // Nothing for a division by zero.
 std::optional<unsigned long> Evaluate(const Node& node, unsigned long n) {
   switch (node.kind) {
-    case Node::Kind::Number:
-      return node.number;
-    case Node::Kind::N:
-      return n;
+    case Node::Kind::Number: return node.number;
+    case Node::Kind::N: return n;
     case Node::Kind::Not: {
       const auto a = Evaluate(*node.a, n);
       return a ? std::optional<unsigned long>(*a == 0) : std::nullopt;
@@ -131,8 +131,7 @@ std::optional<unsigned long> Evaluate(const Node& node, unsigned long n) {
       if (!condition) return std::nullopt;
       return Evaluate(*condition ? *node.b : *node.c, n);
     }
-    case Node::Kind::Binary:
-      break;
+    case Node::Kind::Binary: break;
   }
   const auto a = Evaluate(*node.a, n), b = Evaluate(*node.b, n);
   if (!a || !b) return std::nullopt;
@@ -153,8 +152,11 @@ std::optional<unsigned long> Evaluate(const Node& node, unsigned long n) {
 }
 
 // The text after "name=" up to the next ";", or nothing.
+// ("plural" is not the end of "nplurals").
 std::optional<std::string_view> Field(std::string_view line, std::string_view name) {
-  const std::size_t at = line.find(name);
+  std::size_t at = line.find(name);
+  while (at != std::string_view::npos && at > 0 && std::isalpha(static_cast<unsigned char>(line[at - 1])))
+    at = line.find(name, at + 1);
   if (at == std::string_view::npos) return std::nullopt;
   std::string_view rest = line.substr(at + name.size());
   while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "Texts.h"
+
 namespace rt {
 namespace {
 
@@ -18,16 +20,21 @@ RuntimeErrorHandler& Handler() {
 }  // namespace
 
 std::string RuntimeErrorTitle(RuntimeErrorCode code) {
-  return "Run-time error '" + std::to_string(static_cast<int>(code)) + "':";
+  // TRANSLATORS: the title of the box that reports a run-time error, above its name; {code} is
+  // the error's number, as 9.
+  return Format(Tr("Run-time error '{code}':"), {{"code", std::to_string(static_cast<int>(code))}});
 }
 
 std::string RuntimeErrorName(RuntimeErrorCode code) {
   switch (code) {
-    case RuntimeErrorCode::Overflow: return "Overflow";
-    case RuntimeErrorCode::SubscriptOutOfRange: return "Subscript out of range";
-    case RuntimeErrorCode::TypeMismatch: return "Type mismatch";
+    // TRANSLATORS: a run-time error's name: a number grew past what it may hold.
+    case RuntimeErrorCode::Overflow: return Tr("Overflow");
+    // TRANSLATORS: a run-time error's name: a list was read at a place it does not have.
+    case RuntimeErrorCode::SubscriptOutOfRange: return Tr("Subscript out of range");
+    // TRANSLATORS: a run-time error's name: a value was of the wrong kind.
+    case RuntimeErrorCode::TypeMismatch: return Tr("Type mismatch");
   }
-  return "Unknown error";
+  return Tr("Unknown error");
 }
 
 void SetRuntimeErrorHandler(RuntimeErrorHandler handler) { Handler() = std::move(handler); }

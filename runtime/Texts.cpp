@@ -45,4 +45,10 @@ std::string Format(std::string_view text, std::span<const Placeholder> values) {
   return result;
 }
 
+std::size_t Columns(std::string_view text) {
+  // Each character but its continuation bytes, 10xxxxxx.
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
 }  // namespace rt

@@ -5,6 +5,7 @@
 //
 // The marks that scripts/update-catalogues.sh looks for: Tr("...") for a text, TrN("...", "...", n)
 // for one that counts something, and N_("...") for a text translated where it is used.
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <span>
@@ -30,5 +31,9 @@ std::string Format(std::string_view text, std::span<const Placeholder> values);
 inline std::string Format(std::string_view text, std::initializer_list<Placeholder> values) {
   return Format(text, std::span(values.begin(), values.size()));
 }
+
+// The columns a text takes on a terminal, so that a translation lines up as English does: one
+// for each character, however many bytes it takes in UTF-8.
+std::size_t Columns(std::string_view text);
 
 }  // namespace rt

@@ -7,8 +7,10 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make
   qt6-base-dev libgl-dev
+  gettext po4a  # the manual page, the desktop entry and the AppStream data in every language of assets/po/
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-comic-neue fonts-liberation2
+  gettext  # the catalogues of translations, compiled by msgfmt
 )
 web=(emscripten fonttools python3-brotli gettext)  # the web edition; its fonts are cut to what the windows show, its catalogues compiled
 for_tests=false

@@ -17,7 +17,8 @@ set(cases "--help/0/Usage: duelmark [options]" "--version/0/Duelmark ${VERSION}"
           "--odds,--enemy-magic-def,1e3/2/--enemy-magic-def must be a number from -32768 to 32767."
           "--odds,--enemies,6/2/--enemies must be a number from 1 to 5." "--odds,--battles,0/2/--battles must be a whole"
           "--seed,3/2/--seed is an option of --odds." "--odds,--jobs,0/2/--jobs must be a whole number from 1"
-          "--odds,--jobs,two/2/--jobs must be a whole")
+          "--odds,--jobs,two/2/--jobs must be a whole" "--bogus,-x/2/Unknown options: bogus, x. Usage: duelmark"
+          "--odds,--battles/2/Missing value after '--battles'. Usage" "--help=3/2/Unexpected value after '--help'. Usage")
 foreach(display "" ":9999")
   set(ENV{DISPLAY} ${display})
   foreach(case IN LISTS cases)

@@ -12,9 +12,19 @@ set(share ${stage}/usr/share)
 set(desktop ${share}/applications/${APP_ID}.desktop)
 set(metainfo ${share}/metainfo/${APP_ID}.metainfo.xml)
 foreach(path ${stage}/usr/bin/duelmark ${desktop} ${metainfo} ${share}/man/man6/duelmark.6.gz
+             ${share}/man/de/man6/duelmark.6.gz ${share}/man/fr/man6/duelmark.6.gz
              ${share}/doc/duelmark/copyright)
   if(NOT EXISTS ${path})
     message(FATAL_ERROR "missing from the installed tree: ${path}")
+  endif()
+endforeach()
+
+# The desktop entry and the AppStream data speak German and French too.
+foreach(language de fr)
+  file(STRINGS ${desktop} comment REGEX "^Comment\\[${language}\\]=.")
+  file(STRINGS ${metainfo} summary REGEX "<summary xml:lang=\"${language}\">.")
+  if(NOT comment OR NOT summary)
+    message(FATAL_ERROR "the desktop entry or the AppStream data has no texts in ${language}")
   endif()
 endforeach()
 

@@ -23,11 +23,15 @@ os.makedirs(profile)
 
 
 def firefox_profile():
-    # Console lines to stdout, and no first-run pages.
+    # Console lines to stdout, and no first-run pages: not even a home page in a tab of its own,
+    # which, loaded after the page, takes the focus from it.
     with open(os.path.join(profile, "user.js"), "w") as prefs:
         for name, value in [("devtools.console.stdout.content", "true"), ("browser.aboutwelcome.enabled", "false"),
                             ("browser.shell.checkDefaultBrowser", "false"), ("datareporting.policy.dataSubmissionEnabled", "false"),
-                            ("browser.startup.homepage_override.mstone", '"ignore"'), ("app.update.disabledForTesting", "true")]:
+                            ("browser.startup.homepage_override.mstone", '"ignore"'), ("app.update.disabledForTesting", "true"),
+                            ("browser.startup.page", "0"), ("browser.startup.homepage", '"about:blank"'),
+                            ("startup.homepage_welcome_url", '""'), ("startup.homepage_welcome_url.additional", '""'),
+                            ("browser.startup.firstrunSkipsHomepage", "true"), ("datareporting.policy.firstRunURL", '""')]:
             prefs.write("user_pref(%r, %s);\n" % (name, value))
 
 
