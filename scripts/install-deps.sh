@@ -12,7 +12,7 @@ packages=(
   fonts-comic-neue fonts-liberation2
   gettext  # the catalogues of translations, compiled by msgfmt
 )
-web=(emscripten fonttools python3-brotli gettext)  # the web edition; its fonts are cut to what the windows show, its catalogues compiled
+web=(emscripten fonttools python3-brotli)  # the web edition; its fonts are cut to what the windows show
 for_tests=false
 case "${1:-}" in
   test)
