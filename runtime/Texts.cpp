@@ -21,7 +21,7 @@ std::string TrN(std::string_view singular, std::string_view plural, std::int64_t
   return std::string(Current().Text(singular, plural, static_cast<unsigned long>(count)));
 }
 
-std::string Format(std::string_view text, std::initializer_list<std::pair<std::string_view, std::string_view>> values) {
+std::string Format(std::string_view text, std::span<const Placeholder> values) {
   std::string result;
   result.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {
@@ -33,8 +33,7 @@ std::string Format(std::string_view text, std::initializer_list<std::pair<std::s
     }
     result += text.substr(at, open - at);
     const std::string_view name = text.substr(open + 1, close - open - 1);
-    const auto* value =
-        std::find_if(values.begin(), values.end(), [&](const auto& pair) { return pair.first == name; });
+    const auto value = std::find_if(values.begin(), values.end(), [&](const auto& pair) { return pair.first == name; });
     if (value != values.end()) {
       result += value->second;
       at = close + 1;

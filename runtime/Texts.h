@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,7 +25,12 @@ std::string TrN(std::string_view singular, std::string_view plural, std::int64_t
 constexpr const char* N_(const char* source) { return source; }
 
 // The text with each "{name}" replaced by its value; a name it is not given stays as written.
-std::string Format(std::string_view text, std::initializer_list<std::pair<std::string_view, std::string_view>> values);
+using Placeholder = std::pair<std::string_view, std::string_view>;  // its name and its value
+std::string Format(std::string_view text, std::span<const Placeholder> values);
+// The placeholders named where the text is used, as Format(text, {{"enemy", name}}).
+inline std::string Format(std::string_view text, std::initializer_list<Placeholder> values) {
+  return Format(text, std::span(values.begin(), values.size()));
+}
 
 // The columns a text takes on a terminal, so that a translation lines up as English does: one
 // for each character, however many bytes it takes in UTF-8.

@@ -1,9 +1,11 @@
 // Writes the page's service worker into the built site: the worker's template with every file
 // that the page may ask for, each with its SHA-256, and a version made of them all, which names
-// the worker's cache. Left out are the worker itself, duelmark-wasm.js and odds-worker-wasm.js
-// (only a page opened from a disk loads them) and the fonts' licences, which the page never asks for. The odds' workers and
-// their engine, and the curve's part of the panel, are stored when the page first asks for them, not with the rest: a visit that
-// never asks for the odds does not fetch them, and without them the page fights the odds itself.
+// the worker's cache. Left out are the worker itself, duelmark-wasm.js, odds-worker-wasm.js and
+// the catalogues' scripts (only a page opened from a disk loads them) and the fonts' licences,
+// which the page never asks for. The odds' workers and their engine, and the curve's part of the
+// panel, are stored when the page first asks for them, not with the rest: a visit that never asks
+// for the odds does not fetch them, and without them the page fights the odds itself. So are a
+// language's catalogue and the fonts' supplements, which a page in English never asks for.
 //   node service-worker.mjs TEMPLATE SITE_DIR
 import { createHash } from 'node:crypto';
 import { existsSync, readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
@@ -15,13 +17,14 @@ const left = new Set(['service-worker.js', 'duelmark-wasm.js', 'odds-worker-wasm
 const files = readdirSync(site, { recursive: true })
   .filter(file => statSync(path.join(site, file)).isFile())
   .map(file => file.split(path.sep).join('/'))
-  .filter(file => !left.has(file) && !file.endsWith('.copyright'))
+  .filter(file => !left.has(file) && !file.endsWith('.copyright') && !/^locale\/.*\.js$/.test(file))
   .sort();
-const onDemand = new Set(['odds-worker.js', 'odds-worker.wasm', 'odds-curve.js', 'odds-curve.css']);
+const odds = new Set(['odds-worker.js', 'odds-worker.wasm', 'odds-curve.js', 'odds-curve.css']);
+const isOnDemand = file => odds.has(file) || /^locale\/.*\.mo$/.test(file) || file.endsWith('-Supplement.woff2');
 const integrity = list => Object.fromEntries(list.map(file =>
   [file, `sha256-${createHash('sha256').update(readFileSync(path.join(site, file))).digest('base64')}`]));
-const stored = integrity(files.filter(file => !onDemand.has(file)));
-const asked = integrity(files.filter(file => onDemand.has(file)));
+const stored = integrity(files.filter(file => !isOnDemand(file)));
+const asked = integrity(files.filter(isOnDemand));
 const version = createHash('sha256').update(JSON.stringify([stored, asked])).digest('hex').slice(0, 16);
 const text = readFileSync(template, 'utf8')
   .replace('@DUELMARK_SITE_FILES@', JSON.stringify(stored, null, 2))

@@ -5,47 +5,52 @@
 // panel's seed. The points go to the panel's workers, a few in each one's hand; a page without
 // workers (opened from a disk) runs their engine itself, a slice of a few milliseconds at a
 // time. The picture and the words are the program's own (CurvePlot.cpp, CurveText.cpp), written
-// by the workers' engine, so that a visit that never asks for a curve never fetches them.
+// by the workers' engine, so that a visit that never asks for a curve never fetches them; the
+// form's words are the page's, each looked up in the page's language (duelmarkText).
 function duelmarkOddsCurve(odds) {
   const maxStates = 200000;
   const sampledBattles = 20000;
   const pointsInHand = 2;
   const sliceMilliseconds = 6;
   const mostPoints = 1000;
-  // The statistics in the table's order (kStatistics), as the settings window names them, and
-  // the number of Enemies; each with its option's name and its bounds.
+  // The statistics in the table's order (kStatistics), as the settings window names them (their
+  // words, and how they join, are the catalogue's texts of engine/Statistics.cpp), and the number
+  // of Enemies; each with its option's name and its bounds.
   const sides = [['Hero', 'hero'], ['Enemy', 'enemy']];
   const names = [['Health', 'health'], ['Attack', 'attack'], ['Defence', 'defence'], ['Magic', 'magic'],
                  ['Magic Def.', 'magic-def'], ['Health', 'health'], ['Attack', 'attack'],
                  ['Suicide Attack', 'suicide-attack'], ['Defence', 'defence'], ['Magic Def.', 'magic-def']];
-  const statistics = [{ index: -1, name: 'Number of Enemies', option: 'enemies', lowest: 1, highest: 5 },
+  const statistics = [{ index: -1, name: duelmarkText('Number of Enemies'), option: 'enemies', lowest: 1, highest: 5 },
     ...names.map(([name, option], index) => {
       const [side, sideOption] = sides[index < 5 ? 0 : 1];
-      return { index, name: `${side} ${name}`, option: `${sideOption}-${option}`, lowest: -32768, highest: 32767 };
+      return { index, name: duelmarkText('{side} {statistic}', { side: duelmarkText(side), statistic: duelmarkText(name) }),
+               option: `${sideOption}-${option}`, lowest: -32768, highest: 32767 };
     })];
+  // A text of the form's markup, as text.
+  const html = text => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;');
 
   const form = document.createElement('form');
   form.className = 'odds-curve';
   form.noValidate = true;
   form.setAttribute('aria-labelledby', 'odds-curve-title');
-  form.innerHTML = `<h3 id="odds-curve-title">A curve of one statistic</h3>
+  form.innerHTML = `<h3 id="odds-curve-title">${html(duelmarkText('A curve of one statistic'))}</h3>
     <div class="odds-curve-fields">
-      <label class="odds-curve-statistic">Statistic <select name="statistic"></select></label>
-      <label>From <input name="from" inputmode="numeric" autocomplete="off" value="20"></label>
-      <label>To <input name="to" inputmode="numeric" autocomplete="off" value="200"></label>
-      <label>Step <input name="step" inputmode="numeric" autocomplete="off" value="1"></label>
-      <label>Target (%) <input name="target" inputmode="decimal" autocomplete="off" value="50"></label>
+      <label class="odds-curve-statistic">${html(duelmarkText('Statistic'))} <select name="statistic"></select></label>
+      <label>${html(duelmarkText('From'))} <input name="from" inputmode="numeric" autocomplete="off" value="20"></label>
+      <label>${html(duelmarkText('To'))} <input name="to" inputmode="numeric" autocomplete="off" value="200"></label>
+      <label>${html(duelmarkText('Step'))} <input name="step" inputmode="numeric" autocomplete="off" value="1"></label>
+      <label>${html(duelmarkText('Target (%)'))} <input name="target" inputmode="decimal" autocomplete="off" value="50"></label>
     </div>
-    <button type="submit" class="button">Draw the curve</button>
-    <label class="odds-working" hidden>Working out the points&hellip; <progress></progress></label>
+    <button type="submit" class="button">${html(duelmarkText('Draw the curve'))}</button>
+    <label class="odds-working" hidden>${html(duelmarkText('Working out the points…'))} <progress></progress></label>
     <p id="odds-curve-note" hidden></p>
     <div hidden>
       <div data-curve-picture></div>
       <p data-curve-crossings></p>
       <p class="odds-setting" data-curve-method></p>
-      <div class="odds-curve-numbers" tabindex="0" role="region" aria-label="The curve's numbers">
-        <table><caption></caption><thead><tr><th scope="col"></th><th scope="col">Hero wins</th>
-          <th scope="col">95 % interval</th><th scope="col">Moves</th></tr></thead><tbody></tbody></table>
+      <div class="odds-curve-numbers" tabindex="0" role="region" aria-label="${html(duelmarkText("The curve's numbers"))}">
+        <table><caption></caption><thead><tr><th scope="col"></th><th scope="col">${html(duelmarkText('Hero wins'))}</th>
+          <th scope="col">${html(duelmarkText('95 % interval'))}</th><th scope="col">${html(duelmarkText('Moves'))}</th></tr></thead><tbody></tbody></table>
       </div>
     </div>`;
   const fields = form.elements;
@@ -83,16 +88,23 @@ function duelmarkOddsCurve(odds) {
     const statistic = statistics[fields.statistic.selectedIndex];
     const whole = field => (/^-?\d+$/.test(field.value) ? Number(field.value) : NaN);
     const [from, to, step] = [fields.from, fields.to, fields.step].map(whole);
-    const within = `a whole number from ${statistic.lowest} to ${statistic.highest}`;
-    if (!(from >= statistic.lowest && from <= statistic.highest)) return [`"From" must be ${within}.`, fields.from];
-    if (!(to >= statistic.lowest && to <= statistic.highest)) return [`"To" must be ${within}.`, fields.to];
-    if (from > to) return [`"To" must not be below "From": the range goes up.`, fields.to];
+    const bounds = { lowest: statistic.lowest, highest: statistic.highest };
+    if (!(from >= statistic.lowest && from <= statistic.highest))
+      return [duelmarkText('"From" must be a whole number from {lowest} to {highest}.', bounds), fields.from];
+    if (!(to >= statistic.lowest && to <= statistic.highest))
+      return [duelmarkText('"To" must be a whole number from {lowest} to {highest}.', bounds), fields.to];
+    if (from > to) return [duelmarkText('"To" must not be below "From": the range goes up.'), fields.to];
     const longestStep = Math.min(statistic.highest - statistic.lowest, 32767);
-    if (!(step >= 1 && step <= longestStep)) return [`"Step" must be a whole number from 1 to ${longestStep}.`, fields.step];
-    if (Math.floor((to - from) / step) + 1 > mostPoints)
-      return [`A curve has at most ${mostPoints} values: take a larger "Step".`, fields.step];
+    if (!(step >= 1 && step <= longestStep))
+      return [duelmarkText('"Step" must be a whole number from 1 to {highest}.', { highest: longestStep }), fields.step];
+    if (Math.floor((to - from) / step) + 1 > mostPoints) {
+      return [duelmarkTextN('A curve has at most {count} values: take a larger "Step".',
+                            'A curve has at most {count} values: take a larger "Step".', mostPoints, { count: mostPoints }),
+              fields.step];
+    }
     const percent = /^-?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?$/.test(fields.target.value) ? Number(fields.target.value) : NaN;
-    if (!(percent >= 0 && percent <= 100)) return [`"Target" must be a percentage from 0 to 100, as 50 or 62.5.`, fields.target];
+    if (!(percent >= 0 && percent <= 100))
+      return [duelmarkText('"Target" must be a percentage from 0 to 100, as 50 or 62.5.'), fields.target];
     return { statistic, from, to, step, target: percent / 100 };
   }
 
@@ -103,7 +115,7 @@ function duelmarkOddsCurve(odds) {
     for (const each of form.querySelectorAll('[aria-invalid]')) each.removeAttribute('aria-invalid');
     const setting = odds.setting();
     if ('refused' in setting) return refuse(setting.refused);
-    if (setting.closed) return refuse(odds.closedWords);
+    if (setting.closed) return refuse(odds.closedWords());
     const values = [];
     for (let value = range.from; value <= range.to; value += range.step) values.push(value);
     const place = range.statistic.index + 1;
@@ -184,6 +196,12 @@ function duelmarkOddsCurve(odds) {
     })).then(({ instance }) => {
       const exports = instance.exports;
       exports._initialize();
+      // The words in the page's language, as odds-worker.js hands the catalogue to the engine.
+      const catalogue = odds.catalogue();
+      if (catalogue) {
+        new Uint8Array(exports.memory.buffer, exports.duelmark_catalogue_room(catalogue.length), catalogue.length).set(catalogue);
+        exports.duelmark_use_catalogue();
+      }
       return { exports, numbers: exports.duelmark_setting_numbers(), blockBattles: exports.duelmark_block_battles() };
     });
   }
@@ -195,7 +213,7 @@ function duelmarkOddsCurve(odds) {
     engine.then(loaded => {
       mine.engine = loaded;
       nextSlice.port2.postMessage(mine.drawing);
-    }, () => refuse('The curve could not be worked out: its engine did not load.'));
+    }, () => refuse(duelmarkText('The curve could not be worked out: its engine did not load.')));
   }
 
   // Each slice works on the points in turn, a few milliseconds at a time: a point's exact odds in
@@ -240,12 +258,18 @@ function duelmarkOddsCurve(odds) {
     svg.setAttribute('role', 'img');
     svg.setAttribute('aria-label', svg.querySelector('title').textContent);
     const sampled = job.figures.filter(figures => figures[0] !== 0).length;
+    const states = Math.max(...job.figures.map(figures => figures[1]));
+    // In English "states" and "values" whatever the count.
     part('method').textContent = sampled === 0
-      ? `Each value worked out exactly, over at most ${Math.max(...job.figures.map(figures => figures[1]))} states.`
-      : `Worked out exactly where a battle reaches at most ${maxStates} states; ${sampled} of the ${job.values.length} ` +
-        `values sampled from ${sampledBattles} battles each, seed ${job.seed}.`;
-    form.querySelector('caption').textContent =
-      `The Hero's chance as ${job.statistic.name} goes from ${job.from} to ${job.values[job.values.length - 1]}`;
+      ? duelmarkTextN('Each value worked out exactly, over at most {states} states.',
+                      'Each value worked out exactly, over at most {states} states.', states, { states })
+      : duelmarkTextN('Worked out exactly where a battle reaches at most {most} states; {sampled} of the {count} values ' +
+                      'sampled from {battles} battles each, seed {seed}.',
+                      'Worked out exactly where a battle reaches at most {most} states; {sampled} of the {count} values ' +
+                      'sampled from {battles} battles each, seed {seed}.', job.values.length,
+                      { most: maxStates, sampled, count: job.values.length, battles: sampledBattles, seed: job.seed });
+    form.querySelector('caption').textContent = duelmarkText("The Hero's chance as {statistic} goes from {from} to {to}",
+      { statistic: job.statistic.name, from: job.from, to: job.values[job.values.length - 1] });
     form.querySelector('thead th').textContent = job.statistic.name;
     const body = form.querySelector('tbody');
     body.replaceChildren(...answer.rows.map(cells => {

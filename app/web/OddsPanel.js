@@ -31,10 +31,12 @@
   let workers;  // a promise of the workers, made at the first request; of none where a page has none
   let workersFailed = false;  // for good: the page fights the odds itself from then on
   let job;  // the request that the workers fight: its setting, the next block and the counts so far
-  const closedWords = 'The settings window has gone: the odds are for its values, before a battle starts.';
-  // What the curve's part is given of the panel: its workers, its live region and its requests.
+  const closedWords = () => duelmarkText('The settings window has gone: the odds are for its values, before a battle starts.');
+  // What the curve's part is given of the panel: its workers, its live region, its requests, and
+  // the page's catalogue for the workers' engine where the page runs it itself.
   const curve = {
     panel, closedWords,
+    catalogue: () => pageLanguage.catalogue,
     announce: words => { announcer.textContent = words; },
     setting: () => ask('setting'),
     request: () => request,
@@ -58,13 +60,13 @@
       return show(note, answer.refused.replace(/\n/g, ' '));
     }
     if (answer.closed) {
-      note.textContent = closedWords;
-      return show(note, closedWords);
+      note.textContent = closedWords();
+      return show(note, closedWords());
     }
     const words = answer.words;
     part('wins').textContent = words.wins;
     part('moves').textContent = words.moves;
-    part('setting').textContent = words.setting.replace(/:$/, '.');
+    part('setting').textContent = words.setting.replace(/\s*:$/, '.');
     const most = Math.max(1, ...answer.histogram.map(range => range.battles));
     part('rows').replaceChildren(...answer.histogram.map((range, i) => {
       const row = document.createElement('tr');
@@ -122,7 +124,7 @@
         return worker;
       });
       return compileEngine().then(module => {
-        for (const worker of all) worker.thread.postMessage({ module });
+        for (const worker of all) worker.thread.postMessage({ module, catalogue: pageLanguage.catalogue });
         return all;
       }).catch(() => {
         giveUpWorkers();
@@ -235,6 +237,7 @@
     close();
     button.focus();
   });
-  // The button is of use once the program runs.
-  addOnPostRun(() => { odds.hidden = false; });
+  // The button is of use once the program runs, in its language: the first news of the program
+  // is its start.
+  addEventListener('duelmark-program', () => { odds.hidden = false; }, { once: true });
 })();

@@ -2,7 +2,8 @@
 // battles, works out each point of a curve, and writes the finished curve as the command line
 // would, its picture and its words. No window, runtime or page is linked in, so the WebAssembly
 // stays small and is fetched only when the odds are asked for; a page opened from a disk runs
-// the same functions on its own thread (OddsCurve.js).
+// the same functions on its own thread (OddsCurve.js). Its words are in the page's language, from
+// the catalogue that the page hands it.
 #include <emscripten.h>
 
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include "Odds.h"
 #include "OddsText.h"
 #include "Settings.h"
+#include "Texts.h"
 
 namespace {
 
@@ -23,6 +25,7 @@ duelmark::Odds::Tally pointTally;  // a sampled point's battles, block by block
 double point[6];                   // a point's figures, as duelmark_point_exact describes them
 std::vector<double> curvePoints;   // the curve's points, which the page writes before the words
 std::string answer;
+std::string catalogue;  // a catalogue's bytes, which the page writes before it is used
 
 duelmark::Settings SettingOf(const std::int32_t* numbers) {
   duelmark::Settings settings;
@@ -122,8 +125,8 @@ EMSCRIPTEN_KEEPALIVE const char* duelmark_curve_words(const std::int32_t* number
     const duelmark::Odds::Figures& figures = curve.points[i].figures;
     answer += (i ? ",[" : "[") + duelmark::Quoted(rt::ToText(curve.points[i].value)) + "," +
               duelmark::Quoted(duelmark::Percent(figures.heroWinRate)) + "," +
-              duelmark::Quoted(duelmark::IsExact(figures) ? "exactly" : duelmark::IntervalWords(figures)) + "," +
-              duelmark::Quoted(duelmark::Fixed(figures.movesMean, 2)) + "]";
+              duelmark::Quoted(duelmark::IsExact(figures) ? rt::Tr("exactly") : duelmark::IntervalWords(figures)) +
+              "," + duelmark::Quoted(duelmark::Fixed(figures.movesMean, 2)) + "]";
   }
   answer += "],\"crossings\":[";
   const std::vector<std::string> crossings = duelmark::TargetWords(curve);
@@ -133,5 +136,18 @@ EMSCRIPTEN_KEEPALIVE const char* duelmark_curve_words(const std::int32_t* number
 }
 
 EMSCRIPTEN_KEEPALIVE int duelmark_answer_length() { return static_cast<int>(answer.size()); }
+
+// Room for a catalogue (a .mo file) of `length` bytes.
+EMSCRIPTEN_KEEPALIVE char* duelmark_catalogue_room(int length) {
+  catalogue.assign(static_cast<std::size_t>(length), '\0');
+  return catalogue.data();
+}
+
+// The words from now on in the language of the catalogue written; in English where it cannot
+// be read, as on the page.
+EMSCRIPTEN_KEEPALIVE void duelmark_use_catalogue() {
+  if (auto read = rt::Catalogue::FromMo(catalogue)) rt::UseCatalogue(std::move(*read));
+  catalogue.clear();
+}
 
 }  // extern "C"

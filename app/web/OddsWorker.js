@@ -20,6 +20,7 @@ onmessage = ({ data }) => {
         wasi_snapshot_preview1: system,
       }).exports;
       engine._initialize();
+      useCatalogue(engine, data.catalogue);
       numbers = engine.duelmark_setting_numbers();
       blockBattles = engine.duelmark_block_battles();
       return;
@@ -45,6 +46,14 @@ onmessage = ({ data }) => {
     postMessage({ failed: String(error) });
   }
 };
+
+// The curve's words in the page's language: its catalogue's bytes (a .mo file) handed to the
+// engine, or none in English. OddsCurve.js does the same where the page runs the engine itself.
+function useCatalogue(exports, catalogue) {
+  if (!catalogue) return;
+  new Uint8Array(exports.memory.buffer, exports.duelmark_catalogue_room(catalogue.length), catalogue.length).set(catalogue);
+  exports.duelmark_use_catalogue();
+}
 
 // A point of a curve: exactly, where the battle's states are few enough, else from the battles
 // of the seed; answered as the six numbers of duelmark_point_exact.

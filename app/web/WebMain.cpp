@@ -4,6 +4,7 @@
 #include "BrowserClock.h"
 #include "Launch.h"
 #include "Page.h"
+#include "PageLanguage.h"
 #include "Runtime.h"
 #include "RuntimeError.h"
 #include "WebHost.h"
@@ -23,6 +24,6 @@ int main() {
     web_ended();
   });
   static rt::web::WebHost host(runtime);
-  duelmark::OpenFirstWindow();
+  rt::web::StartInPageLanguage(DUELMARK_PAGE_LANGUAGES, duelmark::OpenFirstWindow);
   return 0;
 }

@@ -23,7 +23,9 @@ void web_focus(int id, int selectAll);
 void web_show_message(const char* text);
 void web_announce(const char* text);
 void web_schedule_tick(double milliseconds);  // a negative wait cancels the tick
-// The user's first input, and the program's end: a new build of the page waits in between.
+// The program's start (its first window open), the user's first input, and the program's end:
+// a new build of the page waits between the last two.
+void web_started();
 void web_user_acted();
 void web_ended();
 void web_trace(const char* line);

@@ -277,14 +277,18 @@ mergeInto(LibraryManager.library, {
     page.tickTimer = milliseconds < 0 ? null : setTimeout(() => Module['_web_tick'](), milliseconds);
   },
 
-  // What the program is at, for the page's own scripts (start.js, whose new build waits for it):
-  // set on the document, and told by an event. Ended is for good.
+  // What the program is at, for the page's own scripts (start.js, whose new build waits for it,
+  // and the odds' button, of use once it has started): set on the document, and told by an
+  // event. Ended is for good.
   $programIs: function(state) {
     const root = document.documentElement;
     if (root.dataset.program === 'ended') return;
     root.dataset.program = state;
     dispatchEvent(new Event('duelmark-program'));
   },
+
+  web_started__deps: ['$programIs'],
+  web_started: function() { programIs('started'); },
 
   web_user_acted__deps: ['$programIs'],
   web_user_acted: function() { programIs('acted'); },

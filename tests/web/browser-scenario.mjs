@@ -8,9 +8,12 @@
 // finds nothing to fault in any of the six states the page goes through, and the page's own
 // colours contrast enough. The laptop's path is walked again with the page opened from a disk.
 // Served and from a disk, the page breaches its Content-Security-Policy nowhere, and the policy
-// refuses a script written into it.
+// refuses a script written into it. The page speaks the language that its address asks for
+// (?lang=de), else the browser's (fr-FR), else English: its settings window and a refusal say
+// what the catalogue (assets/po) says.
 //   node browser-scenario.mjs SITE_DIR [SCREENSHOT_DIR]
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { assertNoViolations, assertOwnColoursContrast, judgedStates } from './axe.mjs';
@@ -217,12 +220,47 @@ async function play(viewport, fromDisk = false) {
   await page.close();
 }
 
+// A text as the catalogue of the language has it (English: as written), its "{name}"s filled in.
+function translated(language, source, values = {}) {
+  const po = language ? readFileSync(new URL(`../../assets/po/${language}.po`, import.meta.url), 'utf8') : '';
+  const entry = po.split('\n\n').find(text => text.includes(`\nmsgid ${JSON.stringify(source)}\n`));
+  const text = entry ? JSON.parse(entry.match(/\nmsgstr (".*")/)[1]) || source : source;
+  return text.replace(/\{(\w+)\}/g, (name, key) => values[key] ?? name);
+}
+
+// The settings window in the language, and of German a refusal too (the browser's numbers English).
+async function speaks(query, languages, language) {
+  const page = await browser.newPage();
+  await reportPolicyViolations(page);
+  page.on('pageerror', error => problems.push(error.message));
+  await page.evaluateOnNewDocument(list => Object.defineProperty(navigator, 'languages', { get: () => list }), languages);
+  await page.goto(`${server.url}/${query}`);
+  const tr = (source, values) => translated(language, source, values);
+  const health = await page.waitForSelector(`aria/${tr('{side} {statistic}', { side: tr('Enemy'), statistic: tr('Health') })}[role="textbox"]`);
+  assert.deepEqual(await page.evaluate(() => [document.documentElement.lang, document.querySelector('.window .title').textContent]),
+                   [language ?? 'en', tr('Battle Settings')], `${query} ${languages}`);
+  if (language === 'de') {
+    await health.click({ clickCount: 3 });
+    await page.keyboard.type('lots');
+    await (await page.waitForSelector(`aria/${tr('Start Battle')}[role="button"]`)).click();
+    const name = tr('{side} "{statistic}"', { side: tr('Enemy'), statistic: tr('Health') });
+    assert.equal(await (await page.waitForSelector('dialog[open] [data-message-text]')).evaluate(p => p.textContent),
+                 `${tr('{name} must be a number from {lowest} to {highest}.', { name, lowest: -32768, highest: 32767 })}\n` +
+                 tr('A fraction, written with "{separator}", is rounded to the nearest whole number.', { separator: '.' }));
+  }
+  await page.close();
+}
+
 // The page's own errors, shown also when a later step fails for their sake.
 const problems = [];
 let lowestContrast;
 try {
   for (const viewport of viewports) await play(viewport);
   await play(viewports[0], true);
+  await speaks('?lang=de', ['en-US'], 'de');
+  await speaks('', ['fr-FR', 'en-US'], 'fr');
+  await speaks('', ['tlh', 'en-US'], undefined);
+  console.log('The page speaks German asked in its address, French asked by the browser, else English.');
   console.log(`axe-core: 0 violations in ${judgedStates.join(', ')}; the page's own colours at ${lowestContrast.toFixed(2)}:1 or more.`);
 } finally {
   if (problems.length) console.error(`The page reported: ${problems.join(' | ')}`);
