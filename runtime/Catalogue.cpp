@@ -1,5 +1,6 @@
 #include "Catalogue.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace rt {
@@ -87,23 +88,30 @@ std::optional<Catalogue> Catalogue::FromMo(std::string_view bytes, std::string* 
       catalogue.language_ = HeaderField(*translation, "Language");
       continue;
     }
-    // A text that counts is keyed by its singular; a context, before "\4", stays in the key.
-    catalogue.translations_[std::string(source->substr(0, source->find('\0')))] = Split(*translation);
+    // A text that counts is found by its singular; a context, before "\4", stays in the key.
+    catalogue.translations_.emplace_back(source->substr(0, source->find('\0')), Split(*translation));
   }
+  // msgfmt writes the texts in order already; a catalogue written otherwise is put in order.
+  std::sort(catalogue.translations_.begin(), catalogue.translations_.end());
   return catalogue;
 }
 
+const std::vector<std::string>* Catalogue::Find(std::string_view source) const {
+  const auto found = std::lower_bound(translations_.begin(), translations_.end(), source,
+                                      [](const auto& entry, std::string_view key) { return entry.first < key; });
+  return found != translations_.end() && found->first == source ? &found->second : nullptr;
+}
+
 std::string_view Catalogue::Text(std::string_view source) const {
-  const auto found = translations_.find(std::string(source));
-  if (found == translations_.end() || found->second.front().empty()) return source;
-  return found->second.front();
+  const std::vector<std::string>* found = Find(source);
+  if (!found || found->front().empty()) return source;
+  return found->front();
 }
 
 std::string_view Catalogue::Text(std::string_view singular, std::string_view plural, unsigned long n) const {
-  const auto found = translations_.find(std::string(singular));
-  if (found != translations_.end()) {
+  if (const std::vector<std::string>* found = Find(singular)) {
     const std::size_t form = static_cast<std::size_t>(plural_.FormFor(n));
-    if (form < found->second.size() && !found->second[form].empty()) return found->second[form];
+    if (form < found->size() && !(*found)[form].empty()) return (*found)[form];
   }
   return n == 1 ? singular : plural;
 }

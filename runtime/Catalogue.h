@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "PluralRule.h"
@@ -28,7 +28,10 @@ class Catalogue {
   const std::string& Language() const { return language_; }
 
  private:
-  std::unordered_map<std::string, std::vector<std::string>> translations_;
+  const std::vector<std::string>* Find(std::string_view source) const;
+
+  // Each source text with its translation's forms, in the order of the source texts.
+  std::vector<std::pair<std::string, std::vector<std::string>>> translations_;
   PluralRule plural_;
   std::string language_;
 };

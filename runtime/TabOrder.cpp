@@ -45,6 +45,18 @@ int TabPlace(const Control& control, const std::vector<Control*>& controls) {
   return place;
 }
 
+// Sorts the few controls of a window, keeping the order of those alike: by insertion, which
+// takes a hundredth of the page's WebAssembly that std::stable_sort took for each order.
+template <class Before>
+void StableSort(std::vector<Control*>& controls, Before before) {
+  for (std::size_t sorted = 1; sorted < controls.size(); ++sorted) {
+    Control* next = controls[sorted];
+    std::size_t at = sorted;
+    for (; at > 0 && before(next, controls[at - 1]); --at) controls[at] = controls[at - 1];
+    controls[at] = next;
+  }
+}
+
 }  // namespace
 
 bool TakesFocus(ControlKind kind) {
@@ -60,15 +72,13 @@ std::vector<Control*> TabOrder(const Window& window) {
   for (const auto& control : window.Controls()) {
     if (TakesFocus(control->Kind())) order.push_back(control.get());
   }
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Control* a, const Control* b) { return a->Look().tabIndex < b->Look().tabIndex; });
+  StableSort(order, [](const Control* a, const Control* b) { return a->Look().tabIndex < b->Look().tabIndex; });
   return order;
 }
 
 std::vector<Control*> ElementOrder(std::vector<Control*> controls, const std::vector<Control*>& all) {
-  std::stable_sort(controls.begin(), controls.end(), ReadsBefore);
-  std::stable_sort(controls.begin(), controls.end(),
-                   [&all](const Control* a, const Control* b) { return TabPlace(*a, all) < TabPlace(*b, all); });
+  StableSort(controls, ReadsBefore);
+  StableSort(controls, [&all](const Control* a, const Control* b) { return TabPlace(*a, all) < TabPlace(*b, all); });
   return controls;
 }
 

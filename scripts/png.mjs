@@ -1,4 +1,4 @@
-// PNG files of 8-bit RGBA pixels, as the build writes its pictures and draw-pictures.py its icons.
+// PNG files of 8-bit pixels, as the build writes its pictures and draw-pictures.py its icons.
 import { deflateSync, inflateSync } from 'node:zlib';
 
 const signature = Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]);
@@ -21,15 +21,30 @@ const chunk = (type, data) => {
   return framed;
 };
 
-// rgba: width * height pixels of 4 bytes, row by row.
+// rgba: width * height pixels of 4 bytes, row by row. A picture of 256 colours or fewer, as
+// every picture and icon of the page is, is written with a palette: a byte a pixel, not four.
 export function encodePng(width, height, rgba) {
-  const raw = Buffer.alloc(height * (1 + width * 4));
-  for (let y = 0; y < height; ++y) rgba.copy(raw, y * (1 + width * 4) + 1, y * width * 4, (y + 1) * width * 4);
+  const palette = new Map();
+  for (let at = 0; at < rgba.length && palette.size <= 256; at += 4) {
+    const colour = rgba.readUInt32BE(at);
+    if (!palette.has(colour)) palette.set(colour, palette.size);
+  }
+  const indexed = palette.size <= 256;
+  const perPixel = indexed ? 1 : 4;
+  const raw = Buffer.alloc(height * (1 + width * perPixel));
+  for (let y = 0; y < height; ++y) {
+    const row = y * (1 + width * perPixel) + 1;
+    if (!indexed) rgba.copy(raw, row, y * width * 4, (y + 1) * width * 4);
+    else for (let x = 0; x < width; ++x) raw[row + x] = palette.get(rgba.readUInt32BE((y * width + x) * 4));
+  }
   const header = Buffer.alloc(13);
   header.writeUInt32BE(width, 0);
   header.writeUInt32BE(height, 4);
-  header.set([8, 6, 0, 0, 0], 8);  // 8 bits per channel, RGBA, no interlace
-  return Buffer.concat([signature, chunk('IHDR', header), chunk('IDAT', deflateSync(raw, { level: 9 })),
+  header.set([8, indexed ? 3 : 6, 0, 0, 0], 8);  // 8 bits, a palette or RGBA, no interlace
+  const colours = [...palette.keys()];
+  const extra = indexed ? [chunk('PLTE', Buffer.from(colours.flatMap(c => [c >>> 24, (c >>> 16) & 0xff, (c >>> 8) & 0xff]))),
+                           chunk('tRNS', Buffer.from(colours.map(c => c & 0xff)))] : [];
+  return Buffer.concat([signature, chunk('IHDR', header), ...extra, chunk('IDAT', deflateSync(raw, { level: 9 })),
                         chunk('IEND', Buffer.alloc(0))]);
 }
 

@@ -9,6 +9,7 @@
 //   node service-worker.mjs TEMPLATE SITE_DIR
 import { createHash } from 'node:crypto';
 import { existsSync, readFileSync, readdirSync, statSync, writeFileSync } from 'node:fs';
+import { served } from './served.mjs';
 import path from 'node:path';
 
 const [template, site] = process.argv.slice(2);
@@ -26,9 +27,9 @@ const integrity = list => Object.fromEntries(list.map(file =>
 const stored = integrity(files.filter(file => !isOnDemand(file)));
 const asked = integrity(files.filter(isOnDemand));
 const version = createHash('sha256').update(JSON.stringify([stored, asked])).digest('hex').slice(0, 16);
-const text = readFileSync(template, 'utf8')
-  .replace('@DUELMARK_SITE_FILES@', JSON.stringify(stored, null, 2))
-  .replace('@DUELMARK_SITE_FILES_ON_DEMAND@', JSON.stringify(asked, null, 2))
-  .replace('@DUELMARK_SITE_VERSION@', version);
+const text = served(readFileSync(template, 'utf8')
+  .replace('@DUELMARK_SITE_FILES@', JSON.stringify(stored))
+  .replace('@DUELMARK_SITE_FILES_ON_DEMAND@', JSON.stringify(asked))
+  .replace('@DUELMARK_SITE_VERSION@', version), '.js');
 // Unchanged, the worker keeps its time, and a server its answer "not modified".
 if (!existsSync(worker) || readFileSync(worker, 'utf8') !== text) writeFileSync(worker, text);
