@@ -8,10 +8,16 @@
   }
   if (!/^https?:$/.test(location.protocol)) return;
   // The WebAssembly and the first window's fonts, at once; unless the program's script ran
-  // first (both from a cache) and asked for its WebAssembly itself. Not the bold face: the page's
-  // heading asks for it as the page is first laid out, and WebKit would fetch it again for a
-  // preload that came after.
-  const early = [['fonts/LiberationSans-Regular.woff2', 'font'], ['fonts/ComicNeue-Bold.woff2', 'font']];
+  // first (both from a cache) and asked for its WebAssembly itself, or the page has begun to load
+  // a face already (its heading asks for the bold one as it is first laid out): WebKit fetches a
+  // face again for a preload that comes after.
+  const weight = value => ({ normal: '400', bold: '700' })[value] ?? value;
+  const loading = (family, bold) => [...document.fonts].some(face =>
+    face.family.replace(/"/g, '') === family && weight(face.weight) === weight(bold) && face.status !== 'unloaded');
+  const early = [['fonts/LiberationSans-Regular.woff2', 'font', 'Liberation Sans', 'normal'],
+                 ['fonts/LiberationSans-Bold.woff2', 'font', 'Liberation Sans', 'bold'],
+                 ['fonts/ComicNeue-Bold.woff2', 'font', 'Comic Neue', 'bold']]
+    .filter(([, , family, weight]) => !loading(family, weight));
   if (typeof Module === 'undefined') early.unshift(['duelmark.wasm', 'fetch']);
   const link = (rel, href, as) => document.head.append(Object.assign(document.createElement('link'),
     as ? { rel, href, as, crossOrigin: '' } : { rel, href }));
