@@ -16,4 +16,7 @@ ctest --preset default --output-on-failure >"$work/ctest.log" 2>&1 || status=$?
 grep -E '^[0-9]+% tests passed|Not Run|Skipped|\*\*\*Failed' "$work/ctest.log" || true
 # Why each skipped test was skipped, as it said.
 grep -h '^Skipped: ' build/default/Testing/Temporary/LastTest*.log | sort -u || true
+# What a failed test said.
+[ "$status" -eq 0 ] || sed -n '/^The following tests FAILED/,$p;/Output from these tests/,/^$/p' "$work/ctest.log"
+[ "$status" -eq 0 ] || grep -B2 -A40 '\*\*\*Failed' "$work/ctest.log" | head -120
 exit $status

